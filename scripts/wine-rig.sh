@@ -1,0 +1,52 @@
+# Sourced by the build, test and demonstration scripts: a Wine prefix inside
+# the build tree with the Japanese locale (ANSI code page 932), a private X
+# display, and a clean stop of every process started here.
+
+rig_pids=()
+
+rig_start() {
+  local build_dir=$1
+  export WINEPREFIX="$build_dir/wineprefix"
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  export LANG=ja_JP.UTF-8
+  export LC_ALL=ja_JP.UTF-8
+  export WINEARCH=win32
+  unset WINELOADERNOEXEC
+
+  # A private X display for everything that opens a window.
+  local display_file
+  display_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" </dev/null >/dev/null 2>&1 &
+  rig_pids+=($!)
+  local waited=0
+  while [ ! -s "$display_file" ] && [ $waited -lt 100 ]; do
+    sleep 0.1
+    waited=$((waited + 1))
+  done
+  if [ ! -s "$display_file" ]; then
+    echo "Xvfb did not start" >&2
+    rm -f "$display_file"
+    return 1
+  fi
+  export DISPLAY=":$(head -n 1 "$display_file")"
+  rm -f "$display_file"
+
+  # A persistent server and a booted prefix, with every standard stream
+  # detached so that Wine's background services never hold the caller's pipes.
+  mkdir -p "$WINEPREFIX"
+  wineserver -p </dev/null >/dev/null 2>&1
+  wine wineboot -i </dev/null >/dev/null 2>&1 || true
+}
+
+rig_stop() {
+  if [ -n "${WINEPREFIX:-}" ]; then
+    wineserver -k </dev/null >/dev/null 2>&1 || true
+  fi
+  local pid
+  for pid in "${rig_pids[@]}"; do
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+  rig_pids=()
+}

@@ -1,0 +1,10 @@
+// The plug-in's application class: its one static instance is completed by the
+// library's attach step, which then runs its start-up.
+#pragma once
+
+#include "framework/Application.h"
+
+class PluginApplication : public Application {
+ public:
+  PluginApplication() = default;
+};
