@@ -2,6 +2,7 @@
 # The DLL exports exactly the host's undecorated entry points and imports only
 # from system DLLs, so it needs nothing beside it.
 set -euo pipefail
+export LC_ALL=C
 dll=$1
 dump=$(i686-w64-mingw32-objdump -p "$dll")
 
