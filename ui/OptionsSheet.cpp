@@ -1,0 +1,34 @@
+#include "ui/OptionsSheet.h"
+
+#include <exception>
+
+#include "settings/SettingsStore.h"
+#include "support/ModuleHandles.h"
+#include "ui/CheckTypePage.h"
+#include "ui/PropertySheet.h"
+#include "ui/SpinEditControl.h"
+#include "ui/SstpPage.h"
+
+namespace {
+
+// "オプション" in Shift-JIS.
+constexpr char kOptionsCaption[] = "\x83\x49\x83\x76\x83\x56\x83\x87\x83\x93";
+constexpr INT_PTR kConfirmed = 1;
+
+}  // namespace
+
+int RunOptionsSheet(HWND hwndHost) {
+  PropertySheet sheet(kOptionsCaption, hwndHost, 0);
+  CheckTypePage checkTypePage;
+  SstpPage sstpPage;
+  // Registered once per process; a repeated registration fails harmlessly.
+  RegisterSpinEditClass(windowInstance());
+  try {
+    sheet.AddPage(&checkTypePage);
+    sheet.AddPage(&sstpPage);
+    if (sheet.RunModal(0) == kConfirmed) SaveSettings();
+  } catch (const std::exception&) {
+    // The sheet could not be shown; nothing is saved.
+  }
+  return 1;
+}
