@@ -1,0 +1,45 @@
+#include "sstp/SstpRequest.h"
+
+#include "sstp/SstpTransport.h"
+
+namespace {
+
+constexpr char kRequestLine[] = "SEND SSTP/";
+constexpr char kSstpVersion[] = "1.1";
+constexpr char kSenderField[] = "Sender: ";
+constexpr char kScriptField[] = "Script: ";
+constexpr char kCharsetLine[] = "Charset: SJIS";
+constexpr char kLineEnd[] = "\r\n";
+
+// Neither CR nor LF can be a Shift-JIS trail byte, so dropping them byte by
+// byte never splits a double-byte character.
+void AppendHeaderValue(std::string& request, const char* value) {
+  if (value == nullptr) return;
+  for (const char* byte = value; *byte != '\0'; ++byte) {
+    if (*byte != '\r' && *byte != '\n') request += *byte;
+  }
+}
+
+}  // namespace
+
+std::string BuildSstpRequest(const char* sender, const char* script) {
+  std::string request;
+  request += kRequestLine;
+  request += kSstpVersion;
+  request += kLineEnd;
+  request += kSenderField;
+  AppendHeaderValue(request, sender);
+  request += kLineEnd;
+  request += kScriptField;
+  AppendHeaderValue(request, script);
+  request += kLineEnd;
+  request += kCharsetLine;
+  request += kLineEnd;
+  request += kLineEnd;
+  return request;
+}
+
+bool SendSstp(const char* host, int port, const char* sender, const char* script) {
+  const std::string request = BuildSstpRequest(sender, script);
+  return SstpExchange(host, port, request.data(), request.size());
+}

@@ -1,0 +1,20 @@
+// The mascot emulator's command line: what to listen on, which named mutex to
+// hold, when to stop and where to save the received requests.
+#pragma once
+
+#include <string>
+
+struct MascotOptions {
+  std::string bindAddress = "127.0.0.1";
+  int port = 9801;
+  std::string mutexName = "sakura";  // empty: hold none
+  long count = 0;                    // 0: serve until ended
+  std::string saveFile;              // empty: save nothing
+  int timeoutSeconds = 5;            // per request, for a client that stalls
+  bool showHelp = false;
+};
+
+// False with `error` set when the command line is not understood.
+bool ParseMascotOptions(int argc, char** argv, MascotOptions& options, std::string& error);
+
+extern const char kMascotUsage[];
