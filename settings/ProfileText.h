@@ -14,5 +14,5 @@ int ParseProfileInteger(const char* text);
 std::string ProfileValueToWrite(const std::string& value);
 
 // Drops a lead byte of a double-byte character left alone at the end of a
-// text that was cut to the profile buffer.
+// text (a value cut to the profile buffer, or a broken one).
 void DropDanglingLeadByte(std::string& text);

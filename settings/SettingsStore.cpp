@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 
 #include "settings/ProfileText.h"
@@ -47,11 +48,17 @@ class ProfileReader {
  public:
   explicit ProfileReader(const std::string& iniPath) : iniPath_(iniPath) {}
 
+  // The buffer is cleared first: when a value is cut inside a double-byte
+  // character, the reader may count a byte it never wrote. Half a character
+  // at the end is dropped, so that it cannot join with the text that follows
+  // it in a script.
   std::string Text(const char* section, const char* key, const char* defaultText) {
+    std::memset(buffer_, 0, sizeof(buffer_));
     const DWORD length = GetPrivateProfileStringA(section, key, defaultText, buffer_,
                                                   kTextBufferSize, iniPath_.c_str());
-    std::string text(buffer_, length < kTextBufferSize ? length : kTextBufferSize - 1);
-    if (text.size() == static_cast<size_t>(kSettingTextLimit)) DropDanglingLeadByte(text);
+    const DWORD limit = length < kTextBufferSize ? length : kTextBufferSize - 1;
+    std::string text(buffer_, strnlen(buffer_, limit));
+    DropDanglingLeadByte(text);
     return text;
   }
 

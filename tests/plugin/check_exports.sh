@@ -2,6 +2,7 @@
 # The DLL exports exactly the host's undecorated entry points and imports only
 # from system DLLs, so it needs nothing beside it.
 set -euo pipefail
+export LC_ALL=C  # objdump speaks the locale's language otherwise
 dll=$1
 dump=$(i686-w64-mingw32-objdump -p "$dll")
 
@@ -12,6 +13,7 @@ if [ "$exports" != "$expected" ]; then
 fi
 
 allowed='^(KERNEL32|USER32|GDI32|COMCTL32|WSOCK32|ADVAPI32|msvcrt|MSVCRT)\.dll$'
+shopt -s nocasematch  # import names come in either case (WSOCK32.DLL)
 imports=$(printf '%s\n' "$dump" | awk '/DLL Name:/{print $3}')
 for name in $imports; do
   if ! [[ $name =~ $allowed ]]; then
