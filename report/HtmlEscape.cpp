@@ -1,20 +1,34 @@
 #include "report/HtmlEscape.h"
 
-#include <cstring>
+#include <array>
+
+namespace {
+
+// The character reference for each byte that needs one; null for the others.
+using References = std::array<const char*, 256>;
+
+References BuildReferences() {
+  References references{};
+  references['&'] = "&amp;";
+  references['<'] = "&lt;";
+  references['>'] = "&gt;";
+  references['"'] = "&quot;";
+  references['\''] = "&#39;";
+  return references;
+}
+
+const References kReferences = BuildReferences();
+
+}  // namespace
 
 void AppendHtmlEscaped(std::string& page, const char* text) {
   const char* run = text;
   const char* p = text;
-  for (; *p != '\0'; ++p) {
-    const char* reference = nullptr;
-    switch (*p) {
-      case '&': reference = "&amp;"; break;
-      case '<': reference = "&lt;"; break;
-      case '>': reference = "&gt;"; break;
-      case '"': reference = "&quot;"; break;
-      case '\'': reference = "&#39;"; break;
-      default: continue;
-    }
+  for (;; ++p) {
+    const unsigned char byte = static_cast<unsigned char>(*p);
+    if (byte == 0) break;
+    const char* reference = kReferences[byte];
+    if (reference == nullptr) continue;
     page.append(run, p - run);
     page.append(reference);
     run = p + 1;

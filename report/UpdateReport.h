@@ -13,5 +13,6 @@ std::string BuildUpdateReport(const ToolItem* const* items, int count);
 // silently. True when the whole page was written.
 bool WriteReportFile(const std::string& path, const std::string& page);
 
-// Builds the page and writes it to the settings' report path.
+// Writes the page to the settings' report path, in pieces through one
+// buffer; the bytes are those of BuildUpdateReport.
 void WriteUpdateReport(const ToolItem* const* items, int count);

@@ -80,6 +80,18 @@ TEST_F(ReportFile, ReplacesTheWholePreviousPage) {
   EXPECT_EQ(BuildUpdateReport(items.data(), items.count()), ReadFileBytes(settings.reportPath));
 }
 
+TEST_F(ReportFile, LongListIsWrittenWhole) {
+  TestItems items;
+  for (int i = 0; i < 3000; ++i) {
+    const std::string title = "title <" + std::to_string(i) + ">";
+    items.Add(title.c_str(), "http://u/?a&b", "\x95\x5C info", i % 2 ? "http://v/" : "");
+  }
+  WriteUpdateReport(items.data(), items.count());
+  const std::string expected = BuildUpdateReport(items.data(), items.count());
+  EXPECT_GT(expected.size(), 300000u);
+  EXPECT_TRUE(expected == ReadFileBytes(settings.reportPath));
+}
+
 TEST_F(ReportFile, UnwritablePlacesAreSkipped) {
   TestItems items;
   items.Add("T");
