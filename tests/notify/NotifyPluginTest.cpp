@@ -183,3 +183,24 @@ TEST(NotifyPluginDefaults, NoIniMeansDefaultTextsAndPortAndNoFileWritten) {
   EXPECT_TRUE(FileExists(folder.File("sstpnotify.htm")));
   EXPECT_FALSE(FileExists(folder.File("sstpnotify.ini")));
 }
+
+// The INI and the report take the library's own directory and base name.
+TEST(NotifyPluginPaths, IniAndReportAreNamedAfterTheLibrary) {
+  const std::string so = "\x83\x5C";  // "ソ", whose second byte is a backslash
+  for (const std::string base : {std::string("notify.v2"), "\x83\x5C\x83\x74\x83\x67" + so}) {
+    LoopbackListener listener;
+    MascotMutex mascot;
+    TempFolder folder;
+    const std::string ini = "[Option]\r\nCheckType=4\r\n[SSTP]\r\nSSTPPort=" +
+                            std::to_string(listener.port()) + "\r\n";
+    PluginLibrary plugin(folder, base + ".dll", &ini);
+    ASSERT_NE(nullptr, plugin.SstpNotify()) << base;
+    TestItems items;
+    items.AddText("A", "x");
+    void* list = const_cast<ToolItem**>(items.data());
+    EXPECT_EQ(0, plugin.SstpNotify()(nullptr, list, 1, kNotifyCall, 0x01)) << base;
+    EXPECT_EQ(1, plugin.SstpNotify()(nullptr, list, 1, kNotifyCall, 0x04)) << base;
+    EXPECT_EQ(1u, listener.WaitForRequests(1).size());
+    EXPECT_TRUE(FileExists(folder.File(base + ".htm"))) << base;
+  }
+}
