@@ -100,10 +100,11 @@ bool SendRequest(SOCKET socket, const char* text, std::size_t length) {
     const std::size_t left = length - sent;
     const int chunk = left > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(left);
     const int result = send(socket, text + sent, chunk, 0);
-    if (result != SOCKET_ERROR) {
+    if (result > 0) {
       sent += static_cast<std::size_t>(result);
       continue;
     }
+    if (result == 0) return false;
     if (WSAGetLastError() != WSAEWOULDBLOCK) return false;
     if (!WaitWritable(socket, deadline)) return false;
   }

@@ -2,9 +2,8 @@
 # The DLL exports exactly the host's undecorated entry points and imports only
 # from system DLLs, so it needs nothing beside it.
 set -euo pipefail
-export LC_ALL=C  # objdump speaks the locale's language otherwise
 dll=$1
-dump=$(i686-w64-mingw32-objdump -p "$dll")
+dump=$(LC_ALL=C i686-w64-mingw32-objdump -p "$dll")
 
 exports=$(printf '%s\n' "$dump" | awk '/\[Ordinal\/Name Pointer\] Table/{on=1;next} on&&/^[ \t]*\[/{print $NF;next} on{on=0}' | sort)
 expected=$(printf "%s\n" GetToolList SSTPNotify | sort)
@@ -12,8 +11,7 @@ if [ "$exports" != "$expected" ]; then
   echo "unexpected exports:"; printf '  %s\n' $exports; exit 1
 fi
 
-allowed='^(KERNEL32|USER32|GDI32|COMCTL32|WSOCK32|ADVAPI32|msvcrt|MSVCRT)\.dll$'
-shopt -s nocasematch  # import names come in either case (WSOCK32.DLL)
+allowed='^(KERNEL32|USER32|GDI32|COMCTL32|WSOCK32|ADVAPI32|msvcrt|MSVCRT)\.(dll|DLL)$'
 imports=$(printf '%s\n' "$dump" | awk '/DLL Name:/{print $3}')
 for name in $imports; do
   if ! [[ $name =~ $allowed ]]; then
