@@ -23,7 +23,13 @@ int Window::CreateWindowObject(LPCSTR className, LPCSTR windowName,
   const HWND created =
       CreateWindowExA(exStyle, className, windowName, style, x, y, width,
                       height, parent, menu, windowInstance(), param);
-  return created != nullptr ? 1 : 0;
+  if (created == nullptr) {
+    // A window that never sent a message must not leave this object
+    // pending, or the next unknown window would be bound to it.
+    window_registry::WithdrawPending(this);
+    return 0;
+  }
+  return 1;
 }
 
 int Window::Destroy() {

@@ -1,5 +1,7 @@
 #include "framework/WindowRegistry.h"
 
+#include <iterator>
+
 #include "framework/Object.h"
 
 namespace window_registry {
@@ -47,6 +49,13 @@ void SetCreationTicket(int ticket) { registry().ticket = ticket; }
 
 void AddPending(Window* object) {
   registry().pending[registry().ticket] = object;
+}
+
+void WithdrawPending(Window* object) {
+  PendingMap& pending = registry().pending;
+  for (auto entry = pending.begin(); entry != pending.end();) {
+    entry = entry->second == object ? pending.erase(entry) : std::next(entry);
+  }
 }
 
 Window* Find(HWND hwnd) {

@@ -34,6 +34,8 @@ void SetCreationTicket(int ticket);
 
 // Makes `object` the one that the next new window's first message binds.
 void AddPending(Window* object);
+// Removes every pending entry that names `object`.
+void WithdrawPending(Window* object);
 // The registered object for a handle, or null.
 Window* Find(HWND hwnd);
 void Register(HWND hwnd, Window* object);
