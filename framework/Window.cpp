@@ -95,6 +95,6 @@ BOOL Window::Help(ULONG_PTR data, UINT command) {
   return WinHelpA(hwnd, helpFile, command, data);
 }
 
-LRESULT Window::CallDefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcA(hwnd, message, wParam, lParam);
+LRESULT Window::CallDefWindowProc(UINT msg, WPARAM first, LPARAM second) {
+  return DefWindowProcA(hwnd, msg, first, second);
 }

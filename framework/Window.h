@@ -100,7 +100,7 @@ class Window : public Object {
   void CenterOnParent();
   // WinHelpA on this window with the application's help file.
   BOOL Help(ULONG_PTR data, UINT command);
-  LRESULT CallDefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT CallDefWindowProc(UINT msg, WPARAM first, LPARAM second);
 
   // The registered object for a handle, or null.
   static Window* FindHandle(HWND hwnd);

@@ -3,6 +3,8 @@
 // the `handled` flag, whether the message still gets default processing.
 #include <windows.h>
 
+#include <cstddef>
+
 #include "framework/Application.h"
 #include "framework/HandleWrappers.h"
 #include "framework/Window.h"

@@ -153,7 +153,11 @@ class WrapperMaker : public ProbeWindow {
   void OnCommand(UINT id, UINT code) override {
     held = Window::FromHandle(other);
     madeBeforeInner = IsTemporary(held);
-    if (id == 1 && inner != nullptr) SendMessageA(inner->hwnd, WM_COMMAND, 2, 0);
+    if (id == 1 && inner != nullptr) {
+      SendMessageA(inner->hwnd, WM_COMMAND, 2, 0);
+      // A wrapper made by the inner call may have reached this handler.
+      innerKeptAfterReturn = IsTemporary(inner->held);
+    }
     stillHeldAfterInner = IsTemporary(held) && held->hwnd == other;
     ProbeWindow::OnCommand(id, code);
   }
@@ -162,6 +166,7 @@ class WrapperMaker : public ProbeWindow {
   Window* held = nullptr;
   bool madeBeforeInner = false;
   bool stillHeldAfterInner = false;
+  bool innerKeptAfterReturn = false;
 };
 
 TEST(Temporaries, ReclaimedWhenTheOutermostProcedureCallReturns) {
@@ -181,6 +186,7 @@ TEST(Temporaries, ReclaimedWhenTheOutermostProcedureCallReturns) {
   EXPECT_TRUE(outer.madeBeforeInner);
   EXPECT_TRUE(inner.madeBeforeInner);
   EXPECT_TRUE(outer.stillHeldAfterInner);  // the inner call reclaimed nothing
+  EXPECT_TRUE(outer.innerKeptAfterReturn);
   EXPECT_EQ(before, window_registry::temporaryObjects().size());
   EXPECT_TRUE(IsTemporary(outside));
   EXPECT_EQ(plain.get(), outside->hwnd);
