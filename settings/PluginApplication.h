@@ -1,5 +1,6 @@
 // The plug-in's application class: its one static instance is completed by the
-// library's attach step, which then runs its start-up.
+// library's attach step, which then runs its start-up: Windows Sockets, the
+// INI and report paths beside the library, and the settings.
 #pragma once
 
 #include "framework/Application.h"
@@ -7,4 +8,7 @@
 class PluginApplication : public Application {
  public:
   PluginApplication() = default;
+
+  int Startup() override;
+  int Shutdown() override;
 };

@@ -7,7 +7,7 @@ dll=$1
 dump=$(i686-w64-mingw32-objdump -p "$dll")
 
 exports=$(printf '%s\n' "$dump" | awk '/\[Ordinal\/Name Pointer\] Table/{on=1;next} on&&/^[ \t]*\[/{print $NF;next} on{on=0}' | sort)
-expected=$(printf "%s\n" GetToolList | sort)
+expected=$(printf "%s\n" GetToolList SSTPNotify | sort)
 if [ "$exports" != "$expected" ]; then
   echo "unexpected exports:"; printf '  %s\n' $exports; exit 1
 fi

@@ -1,60 +1,64 @@
-// Plays the host: loads a tool plug-in and lists the tools it offers.
+// Plays the host: loads a tool plug-in, lists the tools it offers, or calls
+// the tool as the host does after a check.
 //
-//   host <plugin.dll>
+//   host <plugin.dll>                       list the tools
+//   host <plugin.dll> notify <items.tsv> [--kind 0x11] [--call-type 1]
+//   host <plugin.dll> notify --none [--kind 0x11] [--call-type 1]
 #include <windows.h>
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 
-#include "TextConversion.h"
+#include "NotifyCommand.h"
+#include "PluginExports.h"
+#include "ToolList.h"
 
 namespace {
 
-using GetToolListFunction = INT32(WINAPI*)(INT32, void*);
+constexpr char kUsage[] =
+    "usage: host <plugin.dll>\n"
+    "       host <plugin.dll> notify <items.tsv> [--kind 0x11] [--call-type 1]\n"
+    "       host <plugin.dll> notify --none [--kind 0x11] [--call-type 1]\n"
+    "items.tsv: UTF-8, one item a line: title, URL, text, view URL, separated by tabs\n";
 
-constexpr size_t kToolInfoSize = 1024;
-constexpr size_t kTitleOffset = 4;
-constexpr size_t kExportOffset = 260;
-constexpr size_t kFlagsOffset = 776;
-
-int ListTools(GetToolListFunction getToolList) {
-  int count = 0;
-  for (INT32 index = 0;; ++index) {
-    unsigned char info[kToolInfoSize] = {};
-    if (getToolList(index, info) == -1) break;
-    INT32 flags = 0;
-    std::memcpy(&flags, info + kFlagsOffset, sizeof(flags));
-    const std::string title(reinterpret_cast<const char*>(info + kTitleOffset));
-    const std::string exportName(reinterpret_cast<const char*>(info + kExportOffset));
-    std::printf("tool %d: title \"%s\", export \"%s\", flags %d\n", index,
-                ShiftJisToUtf8(title).c_str(), exportName.c_str(), flags);
-    ++count;
+int RunListCommand(const LoadedPlugin& plugin, const char* path) {
+  const GetToolListFunction getToolList = plugin.GetToolList();
+  if (getToolList == nullptr) {
+    std::fprintf(stderr, "%s exports no GetToolList\n", path);
+    return 1;
   }
-  std::printf("%d tool(s)\n", count);
-  return count;
+  return ListTools(getToolList) > 0 ? 0 : 1;
+}
+
+int RunCommand(const LoadedPlugin& plugin, const char* path, int argc, char** argv) {
+  if (argc == 0) return RunListCommand(plugin, path);
+  const std::string command = argv[0];
+  if (command == "notify") {
+    const SstpNotifyFunction sstpNotify = plugin.SstpNotify();
+    if (sstpNotify == nullptr) {
+      std::fprintf(stderr, "%s exports no SSTPNotify\n", path);
+      return 1;
+    }
+    return RunNotifyCommand(sstpNotify, argc - 1, argv + 1);
+  }
+  std::fprintf(stderr, "unknown command %s\n\n%s", command.c_str(), kUsage);
+  return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: host <plugin.dll>\n");
+    std::fputs(kUsage, stderr);
     return 2;
   }
-  HMODULE plugin = LoadLibraryA(argv[1]);
-  if (plugin == nullptr) {
+  const LoadedPlugin plugin(argv[1]);
+  if (!plugin.loaded()) {
     std::fprintf(stderr, "cannot load %s (error %lu)\n", argv[1], GetLastError());
     return 1;
   }
-  auto getToolList = reinterpret_cast<GetToolListFunction>(GetProcAddress(plugin, "GetToolList"));
-  int result = 1;
-  if (getToolList == nullptr) {
-    std::fprintf(stderr, "%s exports no GetToolList\n", argv[1]);
-  } else if (ListTools(getToolList) > 0) {
-    result = 0;
-  }
+  std::printf("loaded %s\n", plugin.path().c_str());
+  const int result = RunCommand(plugin, argv[1], argc - 2, argv + 2);
   std::fflush(stdout);
-  FreeLibrary(plugin);
   return result;
 }

@@ -1,0 +1,8 @@
+// The plug-in's name, home page and rights notice, shown in the report's
+// credit lines, sent as the SSTP sender and shown on the options page.
+#pragma once
+
+constexpr char kProductName[] = "Vyrex plugin for Olmira";
+constexpr char kHomePageAddress[] = "https://www.example.jp/vyrex/sstpnotify/";
+constexpr char kRightsNotice[] =
+    "Copyright (C) 2024 The Vyrex plugin for Olmira project. All rights reserved.";

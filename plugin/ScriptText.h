@@ -1,0 +1,11 @@
+// Puts a page's title or text into a mascot script so that it shows as typed:
+// a backslash (which starts a tag) becomes "\\" and a percent sign (which
+// starts a variable) becomes "\%". The trail byte of a double-byte character
+// may equal a backslash and is left alone. A title is one line: a line break
+// becomes a blank, since the script travels on one request line; a lead byte
+// left alone at the end is dropped so that it cannot swallow the next tag.
+#pragma once
+
+#include <string>
+
+void AppendScriptText(std::string& script, const char* text);

@@ -1,0 +1,32 @@
+#include "plugin/NoticeComposer.h"
+#include "plugin/NotifyFilter.h"
+#include "plugin/ToolEntry.h"
+#include "report/UpdateReport.h"
+#include "settings/Settings.h"
+
+namespace {
+
+constexpr INT32 kConfigurationCall = 0;
+
+// The configuration call; the host always receives 1. Showing the options
+// sheet (owned by hwndHost) belongs here.
+INT32 RunConfiguration(HWND hwndHost) { return 1; }
+
+INT32 RunNotification(const ToolItem* const* items, INT32 count, INT32 checkKind) {
+  if (items == nullptr || count <= 0) {
+    ComposeNotice(nullptr, 0);
+    return 0;
+  }
+  if (!PassesNotifyFilter(checkKind, settings.checkType, settings.autoCheck)) return 0;
+  WriteUpdateReport(items, count);
+  ComposeNotice(items, count);
+  return 1;
+}
+
+}  // namespace
+
+extern "C" INT32 WINAPI SSTPNotify(HWND hwndHost, const ToolItem* const* items, INT32 count,
+                                   INT32 callType, INT32 checkKind) {
+  if (callType == kConfigurationCall) return RunConfiguration(hwndHost);
+  return RunNotification(items, count, checkKind);
+}

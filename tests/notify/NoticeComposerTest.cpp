@@ -1,0 +1,97 @@
+// The notice script, built from the item list and the settings.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "DefaultTexts.h"
+#include "TestItems.h"
+#include "plugin/NoticeComposer.h"
+#include "plugin/ScriptText.h"
+#include "settings/Settings.h"
+
+namespace {
+
+Settings DefaultTexts() {
+  Settings texts;
+  texts.header = kDefaultHeader;
+  texts.footer = kDefaultFooter;
+  texts.noUpdate = kDefaultNoUpdate;
+  return texts;
+}
+
+std::string Escaped(const std::string& text) {
+  std::string script;
+  AppendScriptText(script, text.c_str());
+  return script;
+}
+
+}  // namespace
+
+TEST(NoticeComposer, NoListIsTheNoUpdateTextAlone) {
+  EXPECT_EQ(kDefaultNoUpdate, ComposeNoticeScript(nullptr, 0, DefaultTexts()));
+  Settings empty;
+  EXPECT_EQ("", ComposeNoticeScript(nullptr, 0, empty));
+}
+
+TEST(NoticeComposer, TwoItemsWithTheDefaultTexts) {
+  TestItems items;
+  items.AddText("A", "x").AddText("B", "y");
+  EXPECT_EQ(kDefaultHeader + "\\n\\n" + kMark + "A" + kIndent + "x\\n" + kMark + "B" + kIndent +
+                "y\\n" + "\\n" + kDefaultFooter,
+            ComposeNoticeScript(items.data(), items.count(), DefaultTexts()));
+}
+
+TEST(NoticeComposer, EmptyTextsKeepTheSeparators) {
+  TestItems items;
+  items.Add("T", "", "").Add(nullptr, nullptr, nullptr);
+  Settings empty;
+  EXPECT_EQ("\\n\\n" + kMark + "T" + kIndent + "\\n" + kMark + kIndent + "\\n\\n",
+            ComposeNoticeScript(items.data(), items.count(), empty));
+}
+
+TEST(NoticeComposer, NullEntriesAreLeftOut) {
+  TestItems items;
+  items.AddNull().AddText("A", "x").AddNull();
+  Settings texts;
+  texts.header = "H";
+  texts.footer = "F";
+  EXPECT_EQ("H\\n\\n" + kMark + "A" + kIndent + "x\\n\\nF",
+            ComposeNoticeScript(items.data(), items.count(), texts));
+}
+
+TEST(NoticeComposer, SettingsTextsPassUnchangedButItemTextsAreEscaped) {
+  TestItems items;
+  items.AddText("\\s4 50%", "\\w9");
+  Settings texts;
+  texts.header = "\\s0%username\\";
+  texts.footer = "\\e";
+  EXPECT_EQ("\\s0%username\\\\n\\n" + kMark + "\\\\s4 50\\%" + kIndent + "\\\\w9\\n\\n\\e",
+            ComposeNoticeScript(items.data(), items.count(), texts));
+}
+
+TEST(ScriptText, BackslashAndPercentShowAsTyped) {
+  EXPECT_EQ("\\\\(^o^)/ 50\\%OFF", Escaped("\\(^o^)/ 50%OFF"));
+  EXPECT_EQ("plain", Escaped("plain"));
+  EXPECT_EQ("", Escaped(""));
+}
+
+TEST(ScriptText, TrailBytesEqualToBackslashAreLeftAlone) {
+  const std::string so = "\x83\x5C";     // "ソ"
+  const std::string hyou = "\x95\x5C";   // "表"
+  EXPECT_EQ(so + hyou, Escaped(so + hyou));
+  EXPECT_EQ(so + "\\\\" + hyou + "\\%", Escaped(so + "\\" + hyou + "%"));
+}
+
+TEST(ScriptText, LineBreaksBecomeBlanks) {
+  EXPECT_EQ("a b c d", Escaped("a\r\nb\nc\rd"));
+  EXPECT_EQ("  ", Escaped("\n\n"));
+}
+
+TEST(ScriptText, LeadByteAtTheEndIsDropped) {
+  EXPECT_EQ("abc", Escaped("abc\x83"));
+  TestItems items;
+  items.AddText("t\x83", "i\x95");
+  Settings empty;
+  EXPECT_EQ("\\n\\n" + kMark + "t" + kIndent + "i\\n\\n",
+            ComposeNoticeScript(items.data(), items.count(), empty));
+}

@@ -1,0 +1,58 @@
+#include "ItemList.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "TextConversion.h"
+
+namespace {
+
+constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
+constexpr size_t kFieldCount = 4;
+
+std::vector<std::string> SplitFields(const std::string& line) {
+  std::vector<std::string> fields;
+  size_t start = 0;
+  while (fields.size() < kFieldCount) {
+    const size_t tab = line.find('\t', start);
+    fields.push_back(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
+    if (tab == std::string::npos) break;
+    start = tab + 1;
+  }
+  return fields;
+}
+
+}  // namespace
+
+bool ItemList::Load(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  std::string text = bytes.str();
+  if (text.compare(0, 3, kUtf8Mark) == 0) text.erase(0, 3);
+
+  std::istringstream lines(text);
+  std::string line;
+  while (std::getline(lines, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || line[0] == '#') continue;
+    AddLine(line);
+  }
+  return true;
+}
+
+void ItemList::AddLine(const std::string& line) {
+  const std::vector<std::string> fields = SplitFields(line);
+  records_.emplace_back();
+  ToolItem& item = records_.back();
+  item = ToolItem();
+  const char** targets[kFieldCount] = {&item.Title, &item.Url, &item.Info, &item.ViewUrl};
+  for (size_t i = 0; i < fields.size(); ++i) *targets[i] = Keep(fields[i]);
+  pointers_.push_back(&item);
+}
+
+const char* ItemList::Keep(const std::string& utf8) {
+  texts_.push_back(Utf8ToShiftJis(utf8));
+  return texts_.back().c_str();
+}

@@ -1,0 +1,80 @@
+#include "ui/Dialog.h"
+
+#include "support/ModuleHandles.h"
+#include "support/Resources.h"
+#include "ui/DialogRegistry.h"
+
+namespace {
+
+const LPCSTR kDialogResourceType = MAKEINTRESOURCEA(5);  // RT_DIALOG
+
+}  // namespace
+
+Dialog::Dialog(HWND parent, int templateId) {
+  const void* data = LoadResourceData(
+      resourceInstance(), MAKEINTRESOURCEA(LOWORD(templateId)),
+      kDialogResourceType);
+  if (data == nullptr) return;
+  templateData = data;
+  parentWindow = parent;
+  hasTemplate = 1;
+}
+
+Dialog::~Dialog() { dialog_registry::WithdrawPendingDialog(this); }
+
+LRESULT Dialog::DefaultProc() {
+  if (prevWndProc != nullptr) {
+    return CallWindowProcA(prevWndProc, hwnd, message, wParam, lParam);
+  }
+  return DefDialogProc(message, wParam, lParam);
+}
+
+LRESULT Dialog::WindowProc(UINT msg, WPARAM first, LPARAM second) {
+  if (msg == WM_INITDIALOG) return OnInitDialog();
+  return Window::WindowProc(msg, first, second);
+}
+
+void Dialog::OnCommand(UINT id, UINT notifyCode) {
+  if (id == IDOK) {
+    OnOK();
+  } else if (id == IDCANCEL) {
+    OnCancel();
+  }
+  Window::OnCommand(id, notifyCode);
+}
+
+LRESULT Dialog::DefDialogProc(UINT msg, WPARAM first, LPARAM second) {
+  return DefDlgProcA(hwnd, msg, first, second);
+}
+
+int Dialog::CreateModeless(LPARAM initParam) {
+  if (!hasTemplate) return 0;
+  RegisterPendingDialog(this);
+  isModal = 0;
+  const HWND created = CreateDialogIndirectParamA(
+      resourceInstance(), static_cast<LPCDLGTEMPLATEA>(templateData),
+      parentWindow, InitialDialogProc, initParam);
+  // A window that failed to appear must not leave this object pending.
+  dialog_registry::WithdrawPendingDialog(this);
+  return created != nullptr ? 1 : 0;
+}
+
+INT_PTR Dialog::RunModal(LPARAM initParam) {
+  if (!hasTemplate) return 0;
+  RegisterPendingDialog(this);
+  isModal = 1;
+  const INT_PTR result = DialogBoxIndirectParamA(
+      resourceInstance(), static_cast<LPCDLGTEMPLATEA>(templateData),
+      parentWindow, InitialDialogProc, initParam);
+  dialog_registry::WithdrawPendingDialog(this);
+  return result;
+}
+
+int Dialog::End(INT_PTR result) {
+  if (isModal) return EndDialog(hwnd, result) ? 1 : 0;
+  return Destroy();
+}
+
+Window* Dialog::GetControl(int id) {
+  return Window::FromHandle(GetDlgItem(hwnd, id));
+}

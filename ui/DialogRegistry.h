@@ -1,0 +1,35 @@
+// Binds each new dialog window (plain dialog, property sheet or page) to the
+// object that asked for it: the object registers under the current dialog
+// ticket just before the platform makes the window, and the first message the
+// window's dialog procedure sees takes it from there.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+
+class Dialog;
+
+namespace dialog_registry {
+
+// A ticket that reaches kTicketLimit starts again at 0.
+constexpr int kTicketLimit = 0xFFFF;
+
+using PendingDialogs = std::map<int, Dialog*>;
+
+PendingDialogs& pendingDialogs();
+int dialogTicket();
+// Test seam: puts the ticket at a chosen value.
+void SetDialogTicket(int ticket);
+
+// Removes every entry that still names `dialog`.
+void WithdrawPendingDialog(Dialog* dialog);
+
+}  // namespace dialog_registry
+
+void RegisterPendingDialog(Dialog* dialog);
+
+// The dialog procedure of every framework dialog; always FALSE, so the
+// platform's default dialog handling applies.
+INT_PTR CALLBACK InitialDialogProc(HWND hwnd, UINT message, WPARAM wParam,
+                                   LPARAM lParam);
