@@ -4,5 +4,6 @@
 
 constexpr char kProductName[] = "Vyrex plugin for Olmira";
 constexpr char kHomePageAddress[] = "https://www.example.jp/vyrex/sstpnotify/";
+// One line that fits the options page.
 constexpr char kRightsNotice[] =
-    "Copyright (C) 2024 The Vyrex plugin for Olmira project. All rights reserved.";
+    "Copyright (C) 2026 Vyrex plugin for Olmira project";

@@ -3,14 +3,11 @@
 #include "plugin/ToolEntry.h"
 #include "report/UpdateReport.h"
 #include "settings/Settings.h"
+#include "ui/OptionsSheet.h"
 
 namespace {
 
 constexpr INT32 kConfigurationCall = 0;
-
-// The configuration call; the host always receives 1. Showing the options
-// sheet (owned by hwndHost) belongs here.
-INT32 RunConfiguration(HWND hwndHost) { return 1; }
 
 INT32 RunNotification(const ToolItem* const* items, INT32 count, INT32 checkKind) {
   if (items == nullptr || count <= 0) {
@@ -27,6 +24,6 @@ INT32 RunNotification(const ToolItem* const* items, INT32 count, INT32 checkKind
 
 extern "C" INT32 WINAPI SSTPNotify(HWND hwndHost, const ToolItem* const* items, INT32 count,
                                    INT32 callType, INT32 checkKind) {
-  if (callType == kConfigurationCall) return RunConfiguration(hwndHost);
+  if (callType == kConfigurationCall) return RunOptionsSheet(hwndHost);
   return RunNotification(items, count, checkKind);
 }

@@ -145,12 +145,6 @@ TEST_F(NotifyPlugin, FilteredCallsLeaveThePreviousReport) {
   EXPECT_EQ("earlier page", Report());
 }
 
-TEST_F(NotifyPlugin, ConfigurationCallReturnsOneAndSendsNothing) {
-  Load();
-  EXPECT_EQ(1, plugin->SstpNotify()(nullptr, nullptr, 0, 0, 0x01));
-  ExpectNothingDone();
-}
-
 TEST_F(NotifyPlugin, NoMascotRunningReturnsPromptlyAndSendsNothing) {
   Load("", "Server=127.0.0.1\r\n");
   mascot.reset();
@@ -187,7 +181,7 @@ TEST(NotifyPluginDefaults, NoIniMeansDefaultTextsAndPortAndNoFileWritten) {
 // The INI and the report take the library's own directory and base name.
 TEST(NotifyPluginPaths, IniAndReportAreNamedAfterTheLibrary) {
   const std::string so = "\x83\x5C";  // "ソ", whose second byte is a backslash
-  for (const std::string base : {std::string("notify.v2"), "\x83\x5C\x83\x74\x83\x67" + so}) {
+  for (const std::string& base : {std::string("notify.v2"), "\x83\x5C\x83\x74\x83\x67" + so}) {
     LoopbackListener listener;
     MascotMutex mascot;
     TempFolder folder;

@@ -37,6 +37,7 @@ class OptionsFixture {
     return text;
   }
   std::string IniBytes() const { return ReadFileBytes(iniPath_); }
+  bool ReportExists() const { return FileExists(folder_.File("sstpnotify.htm")); }
   bool IniExists() const { return FileExists(iniPath_); }
   bool loaded() const { return plugin_.handle() != nullptr; }
 
@@ -101,6 +102,7 @@ TEST(OptionsSheet, OkWithoutChangesSavesEveryKeyOptionFirst) {
   EXPECT_EQ(0u, header.find("\\s0Vyrex"));
   EXPECT_NE(std::string::npos, header.find("\x81\x60"));
   EXPECT_EQ(0u, fixture.Value("SSTP", "NoUpdate").find("\\s4"));
+  EXPECT_FALSE(fixture.ReportExists());
 
   const std::string bytes = fixture.IniBytes();
   const size_t option = bytes.find("[Option]");

@@ -74,12 +74,14 @@ std::string SheetDriver::Text(int id) const {
   return text;
 }
 
+// Posted, as a click would be: a message sent from another thread is handled
+// inside the sheet's message wait, which then does not notice that it ended.
 void SheetDriver::PressOk() {
-  SendMessageA(sheet_, PSM_PRESSBUTTON, PSBTN_OK, 0);
+  PostMessageA(sheet_, PSM_PRESSBUTTON, PSBTN_OK, 0);
   closed_ = true;
 }
 
 void SheetDriver::PressCancel() {
-  SendMessageA(sheet_, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+  PostMessageA(sheet_, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
   closed_ = true;
 }

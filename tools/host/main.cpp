@@ -4,6 +4,7 @@
 //   host <plugin.dll>                       list the tools
 //   host <plugin.dll> notify <items.tsv> [--kind 0x11] [--call-type 1]
 //   host <plugin.dll> notify --none [--kind 0x11] [--call-type 1]
+//   host <plugin.dll> configure             open the tool's options sheet
 #include <windows.h>
 
 #include <cstdio>
@@ -19,6 +20,7 @@ constexpr char kUsage[] =
     "usage: host <plugin.dll>\n"
     "       host <plugin.dll> notify <items.tsv> [--kind 0x11] [--call-type 1]\n"
     "       host <plugin.dll> notify --none [--kind 0x11] [--call-type 1]\n"
+    "       host <plugin.dll> configure\n"
     "items.tsv: UTF-8, one item a line: title, URL, text, view URL, separated by tabs\n";
 
 int RunListCommand(const LoadedPlugin& plugin, const char* path) {
@@ -30,19 +32,30 @@ int RunListCommand(const LoadedPlugin& plugin, const char* path) {
   return ListTools(getToolList) > 0 ? 0 : 1;
 }
 
+// The configuration call, as the host makes it from its tool settings.
+int RunConfigureCommand(SstpNotifyFunction sstpNotify) {
+  constexpr INT32 kConfigurationCall = 0;
+  std::printf("calling SSTPNotify for configuration\n");
+  std::fflush(stdout);
+  const INT32 result = sstpNotify(nullptr, nullptr, 0, kConfigurationCall, 0);
+  std::printf("SSTPNotify returned %d\n", result);
+  return 0;
+}
+
 int RunCommand(const LoadedPlugin& plugin, const char* path, int argc, char** argv) {
   if (argc == 0) return RunListCommand(plugin, path);
   const std::string command = argv[0];
-  if (command == "notify") {
-    const SstpNotifyFunction sstpNotify = plugin.SstpNotify();
-    if (sstpNotify == nullptr) {
-      std::fprintf(stderr, "%s exports no SSTPNotify\n", path);
-      return 1;
-    }
-    return RunNotifyCommand(sstpNotify, argc - 1, argv + 1);
+  if (command != "notify" && command != "configure") {
+    std::fprintf(stderr, "unknown command %s\n\n%s", command.c_str(), kUsage);
+    return 2;
   }
-  std::fprintf(stderr, "unknown command %s\n\n%s", command.c_str(), kUsage);
-  return 2;
+  const SstpNotifyFunction sstpNotify = plugin.SstpNotify();
+  if (sstpNotify == nullptr) {
+    std::fprintf(stderr, "%s exports no SSTPNotify\n", path);
+    return 1;
+  }
+  if (command == "configure") return RunConfigureCommand(sstpNotify);
+  return RunNotifyCommand(sstpNotify, argc - 1, argv + 1);
 }
 
 }  // namespace
