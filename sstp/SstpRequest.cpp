@@ -1,5 +1,7 @@
 #include "sstp/SstpRequest.h"
 
+#include <cstring>
+
 #include "sstp/SstpTransport.h"
 
 namespace {
@@ -10,13 +12,18 @@ constexpr char kSenderField[] = "Sender: ";
 constexpr char kScriptField[] = "Script: ";
 constexpr char kCharsetLine[] = "Charset: SJIS";
 constexpr char kLineEnd[] = "\r\n";
+// Room for the request's fixed lines.
+constexpr std::size_t kFixedRequestSize = 64;
 
 // Neither CR nor LF can be a Shift-JIS trail byte, so dropping them byte by
 // byte never splits a double-byte character.
 void AppendHeaderValue(std::string& request, const char* value) {
   if (value == nullptr) return;
-  for (const char* byte = value; *byte != '\0'; ++byte) {
-    if (*byte != '\r' && *byte != '\n') request += *byte;
+  while (*value != '\0') {
+    const std::size_t run = std::strcspn(value, "\r\n");
+    request.append(value, run);
+    value += run;
+    if (*value != '\0') ++value;
   }
 }
 
@@ -24,6 +31,8 @@ void AppendHeaderValue(std::string& request, const char* value) {
 
 std::string BuildSstpRequest(const char* sender, const char* script) {
   std::string request;
+  request.reserve(kFixedRequestSize + (sender != nullptr ? std::strlen(sender) : 0) +
+                  (script != nullptr ? std::strlen(script) : 0));
   request += kRequestLine;
   request += kSstpVersion;
   request += kLineEnd;

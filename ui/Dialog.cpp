@@ -49,25 +49,21 @@ LRESULT Dialog::DefDialogProc(UINT msg, WPARAM first, LPARAM second) {
 
 int Dialog::CreateModeless(LPARAM initParam) {
   if (!hasTemplate) return 0;
-  RegisterPendingDialog(this);
+  PendingDialogRegistration registration(this);
   isModal = 0;
   const HWND created = CreateDialogIndirectParamA(
       resourceInstance(), static_cast<LPCDLGTEMPLATEA>(templateData),
       parentWindow, InitialDialogProc, initParam);
-  // A window that failed to appear must not leave this object pending.
-  dialog_registry::WithdrawPendingDialog(this);
   return created != nullptr ? 1 : 0;
 }
 
 INT_PTR Dialog::RunModal(LPARAM initParam) {
   if (!hasTemplate) return 0;
-  RegisterPendingDialog(this);
+  PendingDialogRegistration registration(this);
   isModal = 1;
-  const INT_PTR result = DialogBoxIndirectParamA(
+  return DialogBoxIndirectParamA(
       resourceInstance(), static_cast<LPCDLGTEMPLATEA>(templateData),
       parentWindow, InitialDialogProc, initParam);
-  dialog_registry::WithdrawPendingDialog(this);
-  return result;
 }
 
 int Dialog::End(INT_PTR result) {

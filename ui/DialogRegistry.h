@@ -29,6 +29,22 @@ void WithdrawPendingDialog(Dialog* dialog);
 
 void RegisterPendingDialog(Dialog* dialog);
 
+// Registers a dialog for the window about to be made and withdraws whatever
+// is still pending when the platform call has returned (or raised), so that
+// no later window binds to an object whose own window never appeared.
+class PendingDialogRegistration {
+ public:
+  explicit PendingDialogRegistration(Dialog* dialog) : dialog_(dialog) {
+    RegisterPendingDialog(dialog);
+  }
+  ~PendingDialogRegistration() { dialog_registry::WithdrawPendingDialog(dialog_); }
+  PendingDialogRegistration(const PendingDialogRegistration&) = delete;
+  PendingDialogRegistration& operator=(const PendingDialogRegistration&) = delete;
+
+ private:
+  Dialog* dialog_;
+};
+
 // The dialog procedure of every framework dialog; always FALSE, so the
 // platform's default dialog handling applies.
 INT_PTR CALLBACK InitialDialogProc(HWND hwnd, UINT message, WPARAM wParam,

@@ -65,32 +65,16 @@ INT_PTR PropertySheet::RunModal(LPARAM) {
   isModal = 1;
   sheetHeader.dwFlags &= ~PSH_MODELESS;
   sheetHeader.hInstance = resourceInstance();
-  RegisterPendingDialog(this);
-  INT_PTR result;
-  try {
-    result = ShowSheet();
-  } catch (...) {
-    dialog_registry::WithdrawPendingDialog(this);
-    throw;
-  }
-  dialog_registry::WithdrawPendingDialog(this);
-  return ModalSheetResult(result);
+  PendingDialogRegistration registration(this);
+  return ModalSheetResult(ShowSheet());
 }
 
 int PropertySheet::CreateModeless(LPARAM) {
   isModal = 0;
   sheetHeader.dwFlags |= PSH_MODELESS;
-  RegisterPendingDialog(this);
+  PendingDialogRegistration registration(this);
   sheetHeader.hInstance = resourceInstance();
-  INT_PTR result;
-  try {
-    result = ShowSheet();
-  } catch (...) {
-    dialog_registry::WithdrawPendingDialog(this);
-    throw;
-  }
-  dialog_registry::WithdrawPendingDialog(this);
-  return result != 0 ? 1 : 0;
+  return ShowSheet() != 0 ? 1 : 0;
 }
 
 int PropertySheet::End(INT_PTR) {
