@@ -1,7 +1,7 @@
 // Plays the mascot's SSTP server in the tests: a listener on 127.0.0.1 that
 // accepts connections on a thread of its own and records the bytes of each
 // until the client closes it. The named mutex of a running mascot is a
-// separate object, so that a test can have one without the other.
+// separate object (NamedMutex), so that a test can have one without the other.
 #pragma once
 
 #include <winsock.h>
@@ -12,6 +12,8 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "NamedMutex.h"
 
 class LoopbackListener {
  public:
@@ -39,18 +41,4 @@ class LoopbackListener {
   std::mutex lock_;
   std::vector<std::string> requests_;
   std::thread thread_;
-};
-
-// Holds the mutex that a running mascot owns.
-class MascotMutex {
- public:
-  explicit MascotMutex(const char* name = "sakura") : handle_(CreateMutexA(nullptr, FALSE, name)) {}
-  ~MascotMutex() {
-    if (handle_ != nullptr) CloseHandle(handle_);
-  }
-  MascotMutex(const MascotMutex&) = delete;
-  MascotMutex& operator=(const MascotMutex&) = delete;
-
- private:
-  HANDLE handle_;
 };

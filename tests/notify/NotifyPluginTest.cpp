@@ -161,7 +161,7 @@ TEST_F(NotifyPlugin, NoMascotRunningReturnsPromptlyAndSendsNothing) {
 TEST(NotifyPluginDefaults, NoIniMeansDefaultTextsAndPortAndNoFileWritten) {
   LoopbackListener listener(9801);
   if (!listener.listening()) GTEST_SKIP() << "port 9801 is in use on this machine";
-  MascotMutex mascot;
+  NamedMutex mascot;
   TempFolder folder;
   PluginLibrary plugin(folder);
   ASSERT_NE(nullptr, plugin.SstpNotify());
@@ -183,7 +183,7 @@ TEST(NotifyPluginPaths, IniAndReportAreNamedAfterTheLibrary) {
   const std::string so = "\x83\x5C";  // "ソ", whose second byte is a backslash
   for (const std::string& base : {std::string("notify.v2"), "\x83\x5C\x83\x74\x83\x67" + so}) {
     LoopbackListener listener;
-    MascotMutex mascot;
+    NamedMutex mascot;
     TempFolder folder;
     const std::string ini = "[Option]\r\nCheckType=4\r\n[SSTP]\r\nSSTPPort=" +
                             std::to_string(listener.port()) + "\r\n";

@@ -51,6 +51,6 @@ class PluginRig : public testing::Test {
 
   TempFolder folder;
   LoopbackListener listener;
-  std::unique_ptr<MascotMutex> mascot = std::make_unique<MascotMutex>();
+  std::unique_ptr<NamedMutex> mascot = std::make_unique<NamedMutex>();
   std::unique_ptr<PluginLibrary> plugin;
 };

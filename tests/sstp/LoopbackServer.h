@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "NamedMutex.h"
+
 // Owns a socket and closes it.
 class TestSocket {
  public:
@@ -66,21 +68,6 @@ unsigned short FreeLoopbackPort();
 
 // Connects without waiting for the handshake; the socket stays non-blocking.
 TestSocket StartConnect(const char* address, unsigned short port);
-
-// The named mutex that marks a running mascot, held while the object lives.
-class NamedMutex {
- public:
-  explicit NamedMutex(const char* name) : handle_(CreateMutexA(nullptr, FALSE, name)) {}
-  ~NamedMutex() {
-    if (handle_ != nullptr) CloseHandle(handle_);
-  }
-  NamedMutex(const NamedMutex&) = delete;
-  NamedMutex& operator=(const NamedMutex&) = delete;
-  bool held() const { return handle_ != nullptr; }
-
- private:
-  HANDLE handle_;
-};
 
 bool MutexExists(const char* name);
 
