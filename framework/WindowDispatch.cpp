@@ -102,8 +102,9 @@ LRESULT Window::WindowProc(UINT msg, WPARAM first, LPARAM second) {
     }
     case WM_DRAWITEM: {
       auto* drawItem = reinterpret_cast<DRAWITEMSTRUCT*>(second);
+      const HDC drawing = drawItem != nullptr ? drawItem->hDC : nullptr;
       OnDrawItem(static_cast<int>(wp), drawItem,
-                 DC(reinterpret_cast<WPARAM>(drawItem->hDC)));
+                 DC(reinterpret_cast<WPARAM>(drawing)));
       byFlag = true;
       flagResult = 0;
       break;

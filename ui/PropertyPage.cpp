@@ -50,6 +50,7 @@ int PropertyPage::End(INT_PTR result) {
 }
 
 int PropertyPage::OnNotify(int, NMHDR* notifyHeader, LRESULT* resultOut) {
+  if (notifyHeader == nullptr) return 0;
   LRESULT& result = *resultOut;
   switch (notifyHeader->code) {
     case PSN_SETACTIVE:

@@ -1,5 +1,6 @@
 // The rows whose finish changes a window's life (creation, closing,
-// destruction) and the two ways an exception is answered.
+// destruction), the two ways an exception is answered, and messages that
+// arrive without the record they should point to.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -164,6 +165,18 @@ TEST(Exceptions, DefaultProcessingExceptionWritesTheDebugLineAndGivesZero) {
   EXPECT_EQ("OnCommand 5 0", probe.lastCall);
   EXPECT_EQ("Error; Msg : 273 111\n", output.text);
   EXPECT_EQ(&probe, Window::FindHandle(probe.hwnd));
+}
+
+TEST(MissingRecords, DrawItemWithoutItsRecordGetsDefaultProcessing) {
+  RegisterTestClasses();
+  Window window;
+  ASSERT_EQ(1, window.CreateWindowObject(kFrameworkClass, "bare", WS_POPUP, 0,
+                                         0, 0, 60, 40, nullptr, nullptr,
+                                         nullptr));
+  WindowCleanup cleanup(window);
+  EXPECT_EQ(0, SendMessageA(window.hwnd, WM_DRAWITEM, 3, 0));
+  EXPECT_EQ(0, SendMessageA(window.hwnd, WM_NOTIFY, 3, 0));
+  EXPECT_EQ(&window, Window::FindHandle(window.hwnd));
 }
 
 }  // namespace

@@ -252,6 +252,7 @@ TEST_F(ModelessSheet, NotificationsMapToTheirResults) {
   EXPECT_EQ(0, Notify(plain.hwnd, sheet.hwnd, PSN_WIZFINISH));
   EXPECT_EQ(0, Notify(plain.hwnd, sheet.hwnd, PSN_QUERYCANCEL));
   EXPECT_EQ(0, Notify(plain.hwnd, sheet.hwnd, PSN_HELP));
+  EXPECT_EQ(0, SendMessageA(plain.hwnd, WM_NOTIFY, 0, 0));  // no header
 
   EXPECT_EQ(0, Notify(refusing.hwnd, sheet.hwnd, PSN_SETACTIVE));
   EXPECT_EQ(1, Notify(refusing.hwnd, sheet.hwnd, PSN_KILLACTIVE));
