@@ -32,7 +32,8 @@ PropertyPage::PropertyPage(int templateId, int titleId) {
   pageRecord.pfnDlgProc = InitialDialogProc;
   pageRecord.lParam = reinterpret_cast<LPARAM>(this);
   pageRecord.pfnCallback = PageCallback;
-  if (titleId != 0 && LoadResourceString(title, titleId)) {
+  if (titleId != 0) {
+    LoadResourceString(title, titleId);
     pageRecord.dwFlags |= PSP_USETITLE;
   }
   PageRecord();

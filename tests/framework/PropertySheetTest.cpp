@@ -162,9 +162,11 @@ TEST(PropertySheet, PageRecordsAsBuilt) {
 
   TestPage untitled(IDD_PAGE_ONE, 0);
   EXPECT_EQ(static_cast<DWORD>(PSP_USECALLBACK), untitled.pageRecord.dwFlags);
+  // A title identifier without a string still names the tab: it is empty.
   TestPage missingTitle(IDD_PAGE_ONE, 399);
-  EXPECT_EQ(static_cast<DWORD>(PSP_USECALLBACK),
+  EXPECT_EQ(static_cast<DWORD>(PSP_USECALLBACK | PSP_USETITLE),
             missingTitle.pageRecord.dwFlags);
+  EXPECT_STREQ("", missingTitle.PageRecord().pszTitle);
   EXPECT_EQ(0, missingTitle.hasTemplate);
 
   PropertySheet sheet("caption", nullptr, 1);
