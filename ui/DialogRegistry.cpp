@@ -40,8 +40,11 @@ void RegisterPendingDialog(Dialog* dialog) {
   dialog_registry::pendingDialogs()[dialog_registry::dialogTicket()] = dialog;
 }
 
-INT_PTR CALLBACK InitialDialogProc(HWND hwnd, UINT, WPARAM, LPARAM) {
+INT_PTR CALLBACK InitialDialogProc(HWND hwnd, UINT message, WPARAM, LPARAM) {
   if (Window::FindHandle(hwnd) != nullptr) return FALSE;
+  // A window that has already left the map passes here once more on its last
+  // message; it must not take a pending object with it.
+  if (message == WM_NCDESTROY) return FALSE;
 
   dialog_registry::PendingDialogs& pending = dialog_registry::pendingDialogs();
   const auto waiting = pending.find(dialog_registry::dialogTicket());

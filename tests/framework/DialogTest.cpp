@@ -133,6 +133,24 @@ TEST(DialogRegistry, DestroyedDialogLeavesNoPendingEntry) {
   EXPECT_TRUE(dialog_registry::pendingDialogs().empty());
 }
 
+TEST(DialogRegistry, DyingDialogDoesNotTakeAPendingObject) {
+  TestDialog dialog;
+  ASSERT_EQ(1, dialog.CreateModeless(0));
+  WindowCleanup cleanup(dialog);
+  const HWND hwnd = dialog.hwnd;
+
+  // Another dialog waits for its window while this one goes away.
+  Dialog waiting;
+  RegisterPendingDialog(&waiting);
+  const int ticket = dialog_registry::dialogTicket();
+  EXPECT_EQ(1, dialog.End(IDCANCEL));
+  EXPECT_FALSE(IsWindow(hwnd));
+  EXPECT_EQ(nullptr, waiting.hwnd);
+  EXPECT_EQ(nullptr, Window::FindHandle(hwnd));
+  EXPECT_EQ(ticket, dialog_registry::dialogTicket());
+  EXPECT_EQ(&waiting, dialog_registry::pendingDialogs()[ticket]);
+}
+
 TEST(DialogRegistry, UnclaimedWindowPassesThrough) {
   OwnedWindow plain(MakePlainWindow());
   EXPECT_EQ(FALSE, InitialDialogProc(plain.get(), WM_NULL, 0, 0));
