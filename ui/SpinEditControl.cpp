@@ -69,7 +69,7 @@ SpinEditState* ForceValue(HWND window, SpinEditState& state, int bound) {
 
 void NotifyOwner(HWND window) { NotifyParentCommand(GetParent(window), GetDlgCtrlID(window), 0); }
 
-LRESULT OnCreate(HWND window, const CREATESTRUCTA& create) {
+LRESULT OnCreate(HWND window, HWND parent) {
   auto* state = static_cast<SpinEditState*>(HeapAllocateZeroed(sizeof(SpinEditState), 1));
   if (state == nullptr) return -1;
   auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
@@ -77,7 +77,7 @@ LRESULT OnCreate(HWND window, const CREATESTRUCTA& create) {
                                 reinterpret_cast<HMENU>(kSpinEditEditId), instance, nullptr);
   state->upDown = CreateUpDownControl(kUpDownStyle, 0, 0, 1, 1, window, kSpinEditUpDownId,
                                       instance, state->edit, 0, 0, 0);
-  const LRESULT font = SendMessageA(create.hwndParent, WM_GETFONT, 0, 0);
+  const LRESULT font = SendMessageA(parent, WM_GETFONT, 0, 0);
   SendMessageA(state->edit, WM_SETFONT, font, FALSE);
   SendMessageA(state->upDown, WM_SETFONT, font, FALSE);
   SendMessageA(state->upDown, UDM_SETRANGE32, state->minimum, state->maximum);
@@ -190,7 +190,11 @@ void NotifyParentCommand(HWND parent, int id, int code) {
 }
 
 LRESULT CALLBACK SpinEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_CREATE) return OnCreate(window, *reinterpret_cast<CREATESTRUCTA*>(lParam));
+  // A control is made once: a stray WM_CREATE for a live one, or one without
+  // its creation record, changes nothing.
+  if (message == WM_CREATE && lParam != 0 && StateOf(window) == nullptr) {
+    return OnCreate(window, reinterpret_cast<const CREATESTRUCTA*>(lParam)->hwndParent);
+  }
   if (message == WM_DESTROY) {
     OnDestroy(window);
     return 0;

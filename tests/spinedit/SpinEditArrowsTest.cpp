@@ -167,6 +167,25 @@ TEST_F(SpinEditArrows, WithoutStateMessagesTakeTheDefaultPath) {
   EXPECT_EQ(1, SetValue(0));
 }
 
+TEST_F(SpinEditArrows, StrayCreateMessagesChangeNothing) {
+  ASSERT_EQ(1, SetRange(0, 50));
+  ASSERT_EQ(1, SetValue(7));
+  const LONG_PTR state = GetWindowLongPtrA(spin(), 0);
+  CREATESTRUCTA create{};
+  create.hwndParent = parent();
+  Send(WM_CREATE, 0, reinterpret_cast<LPARAM>(&create));
+  Send(WM_CREATE, 0, 0);
+  EXPECT_EQ(state, GetWindowLongPtrA(spin(), 0));
+  int children = 0;
+  for (HWND child = GetWindow(spin(), GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    ++children;
+  }
+  EXPECT_EQ(2, children);
+  EXPECT_EQ("7", Text());
+  EXPECT_EQ(7, Value());
+}
+
 TEST_F(SpinEditArrows, NotificationsOtherThanAStepArePassedOver) {
   NMHDR header{};
   header.code = NM_RELEASEDCAPTURE;
