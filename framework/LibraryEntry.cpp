@@ -23,7 +23,12 @@ BOOL AttachProcess(HINSTANCE library) {
   application->showCommand = startup.wShowWindow;
   SetResourceHandle(library);
 
-  return application->Startup() != 0 ? TRUE : FALSE;
+  // Nothing thrown may reach the loader; a start-up that raised fails the load.
+  try {
+    return application->Startup() != 0 ? TRUE : FALSE;
+  } catch (...) {
+    return FALSE;
+  }
 }
 
 }  // namespace
@@ -34,7 +39,10 @@ BOOL HandleLibraryEntry(HINSTANCE library, DWORD reason, void*) {
       return AttachProcess(library);
     case DLL_PROCESS_DETACH:
       if (Application* application = Application::Instance()) {
-        application->Shutdown();
+        try {
+          application->Shutdown();
+        } catch (...) {
+        }
       }
       return TRUE;
     default:

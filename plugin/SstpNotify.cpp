@@ -11,12 +11,20 @@ constexpr INT32 kConfigurationCall = 0;
 
 INT32 RunNotification(const ToolItem* const* items, INT32 count, INT32 checkKind) {
   if (items == nullptr || count <= 0) {
-    ComposeNotice(nullptr, 0);
+    try {
+      ComposeNotice(nullptr, 0);
+    } catch (...) {
+    }
     return 0;
   }
   if (!PassesNotifyFilter(checkKind, settings.checkType, settings.autoCheck)) return 0;
-  WriteUpdateReport(items, count);
-  ComposeNotice(items, count);
+  // The host is no C++ caller: a list too large to compose ends the attempt
+  // here, and the call is answered like any other whose notice was dropped.
+  try {
+    WriteUpdateReport(items, count);
+    ComposeNotice(items, count);
+  } catch (...) {
+  }
   return 1;
 }
 
