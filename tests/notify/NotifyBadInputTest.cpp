@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "DefaultTexts.h"
 #include "PluginRig.h"
@@ -92,6 +93,22 @@ TEST_F(NotifyBadInput, MegabyteTitleArrivesWhole) {
                         "y\\n\\n"),
             OnlyRequest());
   EXPECT_NE(std::string::npos, Report().find("<p><b>" + huge + "</b>"));
+}
+
+TEST_F(NotifyBadInput, ListTooLargeForMemoryThrowsNothingIntoTheHost) {
+  Load("", kEmptyTexts);
+  ASSERT_TRUE(CreateDirectoryA(ReportPath().c_str(), nullptr));  // no report: gigabytes
+  // One megabyte title shared by thousands of entries: a script of gigabytes.
+  const std::string title(1 << 20, 't');
+  ToolItem item = ToolItem();
+  item.Title = title.c_str();
+  const std::vector<const ToolItem*> entries(3200, &item);
+  EXPECT_EQ(1, Notify(entries.data(), static_cast<INT32>(entries.size()), 0x01));
+  EXPECT_TRUE(listener.RequestsAfterGrace().empty());
+  TestItems small;
+  small.AddText("A", "x");
+  EXPECT_EQ(1, Notify(small, 0x01));
+  EXPECT_EQ(SstpRequest(OneLine("A", "x")), OnlyRequest());
 }
 
 TEST_F(NotifyBadInput, LoneLeadByteAtTheEndCannotSwallowTheNextTag) {
