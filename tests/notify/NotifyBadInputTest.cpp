@@ -111,12 +111,18 @@ TEST_F(NotifyBadInput, ListTooLargeForMemoryThrowsNothingIntoTheHost) {
   EXPECT_EQ(SstpRequest(OneLine("A", "x")), OnlyRequest());
 }
 
-TEST_F(NotifyBadInput, LoneLeadByteAtTheEndCannotSwallowTheNextTag) {
+TEST_F(NotifyBadInput, LoneLeadByteCannotSwallowTheNextTag) {
   Load("", kEmptyTexts);
   TestItems items;
   items.AddText("title\x83", "text\x95");
   EXPECT_EQ(1, Notify(items, 0x01));
-  EXPECT_EQ(SstpRequest(OneLine("title", "text")), OnlyRequest());
+  TestItems beforeLineBreak;
+  beforeLineBreak.AddText("title\x83\n", "text\x95\r");
+  EXPECT_EQ(1, Notify(beforeLineBreak, 0x01));
+  const auto requests = listener.WaitForRequests(2);
+  ASSERT_EQ(2u, requests.size());
+  EXPECT_EQ(SstpRequest(OneLine("title", "text")), requests[0]);
+  EXPECT_EQ(SstpRequest(OneLine("title ", "text ")), requests[1]);
 }
 
 TEST_F(NotifyBadInput, NullFieldsAndEntriesAreSkipped) {
