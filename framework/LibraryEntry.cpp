@@ -23,29 +23,27 @@ BOOL AttachProcess(HINSTANCE library) {
   application->showCommand = startup.wShowWindow;
   SetResourceHandle(library);
 
-  // Nothing thrown may reach the loader; a start-up that raised fails the load.
-  try {
-    return application->Startup() != 0 ? TRUE : FALSE;
-  } catch (...) {
-    return FALSE;
-  }
+  return application->Startup() != 0 ? TRUE : FALSE;
 }
 
 }  // namespace
 
 BOOL HandleLibraryEntry(HINSTANCE library, DWORD reason, void*) {
-  switch (reason) {
-    case DLL_PROCESS_ATTACH:
-      return AttachProcess(library);
-    case DLL_PROCESS_DETACH:
-      if (Application* application = Application::Instance()) {
-        try {
+  // Nothing may be thrown into the loader: a start-up that ran out of memory
+  // fails the load instead.
+  try {
+    switch (reason) {
+      case DLL_PROCESS_ATTACH:
+        return AttachProcess(library);
+      case DLL_PROCESS_DETACH:
+        if (Application* application = Application::Instance()) {
           application->Shutdown();
-        } catch (...) {
         }
-      }
-      return TRUE;
-    default:
-      return TRUE;
+        return TRUE;
+      default:
+        return TRUE;
+    }
+  } catch (...) {
+    return reason == DLL_PROCESS_ATTACH ? FALSE : TRUE;
   }
 }

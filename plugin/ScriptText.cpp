@@ -45,6 +45,11 @@ void AppendScriptText(std::string& script, const char* text) {
           script.append(run, p - run);
           return;
         }
+        if (p[1] == '\r' || p[1] == '\n') {  // never a trail byte: half a character
+          script.append(run, p - run);
+          run = ++p;
+          continue;
+        }
         p += 2;
         continue;
       case kBackslash: replacement = "\\\\"; break;

@@ -3,7 +3,8 @@
 // starts a variable) becomes "\%". The trail byte of a double-byte character
 // may equal a backslash and is left alone. A title is one line: a line break
 // becomes a blank, since the script travels on one request line; a lead byte
-// left alone at the end is dropped so that it cannot swallow the next tag.
+// left alone (at the end, or before a line break) is dropped so that it cannot
+// swallow the next tag.
 #pragma once
 
 #include <string>

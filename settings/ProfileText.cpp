@@ -13,6 +13,11 @@ bool IsBlank(char c) {
 
 bool IsQuote(char c) { return c == '"' || c == '\''; }
 
+// The profile reader also trims the end-of-file mark of old text files.
+constexpr char kEndOfFileMark = 0x1A;
+
+bool IsTrimmedByReader(char c) { return IsBlank(c) || c == kEndOfFileMark; }
+
 }  // namespace
 
 int ParseProfileInteger(const char* text) {
@@ -37,7 +42,7 @@ int ParseProfileInteger(const char* text) {
 
 std::string ProfileValueToWrite(const std::string& value) {
   if (value.empty()) return value;
-  const bool blankAtEnd = IsBlank(value.front()) || IsBlank(value.back());
+  const bool blankAtEnd = IsTrimmedByReader(value.front()) || IsTrimmedByReader(value.back());
   const bool quoted = value.size() >= 2 && IsQuote(value.front()) && IsQuote(value.back());
   if (!blankAtEnd && !quoted) return value;
   return "\"" + value + "\"";

@@ -89,6 +89,8 @@ TEST(ScriptText, LineBreaksBecomeBlanks) {
 
 TEST(ScriptText, LeadByteAtTheEndIsDropped) {
   EXPECT_EQ("abc", Escaped("abc\x83"));
+  // A line break is never a trail byte: the lead byte before it is alone too.
+  EXPECT_EQ("a b c", Escaped("a\x83\r\nb\x95\nc"));
   TestItems items;
   items.AddText("t\x83", "i\x95");
   Settings empty;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "DefaultTexts.h"
 #include "PluginRig.h"
@@ -94,12 +95,34 @@ TEST_F(NotifyBadInput, MegabyteTitleArrivesWhole) {
   EXPECT_NE(std::string::npos, Report().find("<p><b>" + huge + "</b>"));
 }
 
-TEST_F(NotifyBadInput, LoneLeadByteAtTheEndCannotSwallowTheNextTag) {
+TEST_F(NotifyBadInput, ListTooLargeForMemoryThrowsNothingIntoTheHost) {
+  Load("", kEmptyTexts);
+  ASSERT_TRUE(CreateDirectoryA(ReportPath().c_str(), nullptr));  // no report: gigabytes
+  // One megabyte title shared by thousands of entries: a script of gigabytes.
+  const std::string title(1 << 20, 't');
+  ToolItem item = ToolItem();
+  item.Title = title.c_str();
+  const std::vector<const ToolItem*> entries(3200, &item);
+  EXPECT_EQ(1, Notify(entries.data(), static_cast<INT32>(entries.size()), 0x01));
+  EXPECT_TRUE(listener.RequestsAfterGrace().empty());
+  TestItems small;
+  small.AddText("A", "x");
+  EXPECT_EQ(1, Notify(small, 0x01));
+  EXPECT_EQ(SstpRequest(OneLine("A", "x")), OnlyRequest());
+}
+
+TEST_F(NotifyBadInput, LoneLeadByteCannotSwallowTheNextTag) {
   Load("", kEmptyTexts);
   TestItems items;
   items.AddText("title\x83", "text\x95");
   EXPECT_EQ(1, Notify(items, 0x01));
-  EXPECT_EQ(SstpRequest(OneLine("title", "text")), OnlyRequest());
+  TestItems beforeLineBreak;
+  beforeLineBreak.AddText("title\x83\n", "text\x95\r");
+  EXPECT_EQ(1, Notify(beforeLineBreak, 0x01));
+  const auto requests = listener.WaitForRequests(2);
+  ASSERT_EQ(2u, requests.size());
+  EXPECT_EQ(SstpRequest(OneLine("title", "text")), requests[0]);
+  EXPECT_EQ(SstpRequest(OneLine("title ", "text ")), requests[1]);
 }
 
 TEST_F(NotifyBadInput, NullFieldsAndEntriesAreSkipped) {

@@ -55,7 +55,7 @@ TEST(GetToolList, FillsTitleExportAndFlagsAndNothingElse) {
   EXPECT_EQ(expected, info);
 }
 
-TEST(GetToolList, OtherIndexesReturnMinusOneAndTouchNothing) {
+TEST(GetToolList, OtherIndexesOrNoRecordReturnMinusOneAndTouchNothing) {
   TempFolder folder;
   PluginLibrary plugin(folder);
   ASSERT_NE(nullptr, plugin.GetToolList());
@@ -64,4 +64,5 @@ TEST(GetToolList, OtherIndexesReturnMinusOneAndTouchNothing) {
     EXPECT_EQ(-1, plugin.GetToolList()(index, info.data())) << index;
     EXPECT_EQ(std::vector<unsigned char>(kInfoSize, kFill), info) << index;
   }
+  EXPECT_EQ(-1, plugin.GetToolList()(0, nullptr));
 }

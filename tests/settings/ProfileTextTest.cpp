@@ -23,6 +23,7 @@ TEST(ProfileValue, QuotesOnlyWhatTheReaderWouldChange) {
   EXPECT_EQ("say \"hi\" now", ProfileValueToWrite("say \"hi\" now"));
   EXPECT_EQ("\" lead\"", ProfileValueToWrite(" lead"));
   EXPECT_EQ("\"trail\t\"", ProfileValueToWrite("trail\t"));
+  EXPECT_EQ("\"\x1A" "end\x1A\"", ProfileValueToWrite("\x1A" "end\x1A"));
   EXPECT_EQ("\"\"both\"\"", ProfileValueToWrite("\"both\""));
   EXPECT_EQ("\"'single'\"", ProfileValueToWrite("'single'"));
 }

@@ -126,8 +126,9 @@ TEST_F(SettingsStore, SavedTextsReloadByteForByte) {
 TEST_F(SettingsStore, ReaderTrimsBlanksAndDropsEnclosingQuotes) {
   WriteIni(
       "[SSTP]\r\nServer=   padded host   \r\nHeader=\"quoted\"\r\nFooter='single'\r\n"
-      "NoUpdate=\"  inner blanks  \"\r\n");
+      "NoUpdate=\"  inner blanks  \"\r\n[Option]\r\nCheckType=\x1A" "7\x1A\r\n");
   LoadSettings();
+  EXPECT_EQ(7, settings.checkType);  // the end-of-file mark counts as a blank
   EXPECT_EQ("padded host", settings.server);
   EXPECT_EQ("quoted", settings.header);
   EXPECT_EQ("single", settings.footer);
@@ -136,7 +137,7 @@ TEST_F(SettingsStore, ReaderTrimsBlanksAndDropsEnclosingQuotes) {
 
 TEST_F(SettingsStore, ValuesTheReaderWouldChangeSurviveSaving) {
   const std::string values[] = {"  lead", "trail  ", "\"quoted\"", "'single'", " \"mixed' ",
-                                "\"", "\t"};
+                                "\"", "\t", "\x1A" "eof\x1A"};
   for (const std::string& value : values) {
     settings.server = value;
     settings.header = value;
