@@ -4,13 +4,8 @@
 # same request, under Wine; prints the table.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build_dir=${BUILD_DIR:-$root/build}
-export BUILD_DIR=$build_dir
-
-bash "$root/scripts/build.sh" >/dev/null
-
 source "$root/scripts/wine-rig.sh"
-trap rig_stop EXIT
-rig_start "$build_dir"
+rig_build_and_start
+build_dir=$BUILD_DIR
 
 wine "$build_dir/bench-notify.exe" "$(winepath -w "$build_dir/sstpnotify.dll")"

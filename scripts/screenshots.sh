@@ -3,14 +3,9 @@
 # stores them as docs/options-page1.png and docs/options-page2.png.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build_dir=${BUILD_DIR:-$root/build}
-export BUILD_DIR=$build_dir
-
-bash "$root/scripts/build.sh" >/dev/null
-
 source "$root/scripts/wine-rig.sh"
-trap rig_stop EXIT
-rig_start "$build_dir"
+rig_build_and_start
+build_dir=$BUILD_DIR
 
 # The pages ask for "ＭＳ Ｐゴシック"; draw them with the installed IPA font.
 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d 'IPAPGothic' /f >/dev/null 2>&1

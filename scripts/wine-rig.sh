@@ -50,3 +50,19 @@ rig_stop() {
   done
   rig_pids=()
 }
+
+# For the scripts: builds into $BUILD_DIR (default build/), starts the rig
+# there and stops it when the calling script exits. Build output goes to
+# standard output only when the first argument is "verbose".
+rig_build_and_start() {
+  local root
+  root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+  export BUILD_DIR=${BUILD_DIR:-$root/build}
+  if [ "${1:-}" = verbose ]; then
+    bash "$root/scripts/build.sh"
+  else
+    bash "$root/scripts/build.sh" >/dev/null
+  fi
+  trap rig_stop EXIT
+  rig_start "$BUILD_DIR"
+}
