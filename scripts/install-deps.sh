@@ -3,7 +3,7 @@
 # skipping everything that is already present.
 set -euo pipefail
 
-packages=(g++-mingw-w64-i686 mingw-w64-i686-dev wine wine32 xvfb xauth
+packages=(g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 mingw-w64-i686-dev wine wine32 xvfb xauth
           locales fonts-ipafont-gothic cmake ninja-build googletest imagemagick zip)
 
 missing=()
