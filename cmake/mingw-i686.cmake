@@ -1,5 +1,6 @@
 # Cross-compiles for 32-bit Windows with the POSIX-thread mingw-w64 compilers
-# and runs the resulting programs (tests, tools) under Wine.
+# (the tests and the tools that play the mascot) and runs the resulting
+# programs under Wine.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 
@@ -12,4 +13,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# CTest runs every test program through the wrapper; see wine-run.sh.
+set(CMAKE_CROSSCOMPILING_EMULATOR bash ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh)

@@ -37,6 +37,10 @@ rig_start() {
   mkdir -p "$WINEPREFIX"
   wineserver -p </dev/null >/dev/null 2>&1
   wine wineboot -i </dev/null >/dev/null 2>&1 || true
+
+  # The display has no window manager. Wine's windows are unmanaged there, or
+  # Wine waits up to two seconds for a window manager at every hide.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
 }
 
 rig_stop() {
