@@ -70,20 +70,24 @@ TEST(Dialog, ModalDialogEndsWithOneOnOk) {
 TEST(Dialog, ModalDialogEndsWithTwoOnEscape) {
   TestDialog dialog;
   std::atomic<HWND> shown{nullptr};
+  std::atomic<bool> endedByEscape{false};
   INT_PTR result;
   {
     UiDriver driver([&] {
       shown = WaitForWindow(kCaption);
       if (shown == nullptr) return;
+      // The caption is there before the controls: wait for the edit field.
+      HWND text = nullptr;
+      WaitUntil([&] { return (text = GetDlgItem(shown, IDC_TEXT)) != nullptr; });
       // The dialog manager turns Esc in the edit control into IDCANCEL.
-      PostMessageA(GetDlgItem(shown, IDC_TEXT), WM_KEYDOWN, VK_ESCAPE,
-                   0x00010001);
-      if (!WaitUntil([&] { return !IsWindow(shown); }, 3000)) {
-        PostMessageA(shown, WM_COMMAND, IDCANCEL, 0);
-      }
+      PostMessageA(text, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+      endedByEscape = WaitUntil([&] { return !IsWindow(shown); }, 3000);
+      if (!endedByEscape) PostMessageA(shown, WM_COMMAND, IDCANCEL, 0);
     });
     result = dialog.RunModal(0);
   }
+  ASSERT_NE(nullptr, shown.load()) << "the dialog never appeared";
+  EXPECT_TRUE(endedByEscape) << "Esc in the edit field did not end the dialog";
   EXPECT_EQ(IDCANCEL, result);
 }
 

@@ -73,6 +73,8 @@ class ModalSheet : public testing::Test {
     UiDriver driver([&] {
       const HWND shown = WaitForWindow(kModalCaption);
       if (shown == nullptr) return;
+      // The caption is there before the first page: wait for the page.
+      WaitUntil([&] { return SendWithTimeout(shown, PSM_GETCURRENTPAGEHWND, 0, 0) != 0; });
       steps(shown);
       // Whatever happened, the sheet must not outlive the test.
       if (!WaitUntil([&] { return !IsWindow(shown); }, 5000)) {
