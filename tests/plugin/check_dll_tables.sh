@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# The DLL's export and import tables, read with objdump:
+#   exports  exactly the host's undecorated entry points;
+#   imports  exactly the functions of the allow-list (second argument), which
+#            names for each the oldest Windows that exports it.
+# Usage: check_dll_tables.sh <dll> <allowed-imports.tsv> exports|imports
+set -euo pipefail
+export LC_ALL=C  # objdump's headings are translated in other locales
+dll=$1 allowed=$2 table=$3
+dump=$(i686-w64-mingw32-objdump -p "$dll")
+
+if [ "$table" = exports ]; then
+  exports=$(printf '%s\n' "$dump" |
+    awk '/\[Ordinal\/Name Pointer\] Table/{on=1;next} on&&/^[ \t]*\[/{print $NF;next} on{on=0}' | sort)
+  expected=$(printf '%s\n' GetToolList SSTPNotify)
+  if [ "$exports" != "$expected" ]; then
+    echo "unexpected exports:"; printf '  %s\n' $exports; exit 1
+  fi
+  echo "exports: $(echo $exports)"
+  exit 0
+fi
+
+# "dll function" per import, DLL names in lower case.
+imported=$(printf '%s\n' "$dump" |
+  sed -n '/The Import Tables/,/The Export Tables/p' |
+  awk '/DLL Name:/{dll=tolower($3)} /^\t[0-9a-f]+\t +[0-9]+ /{print dll, $3}' | sort -u)
+listed=$(grep -v '^#' "$allowed" | awk -F'\t' 'NF{print tolower($1), $2}' | sort -u)
+
+new=$(comm -23 <(echo "$imported") <(echo "$listed"))
+gone=$(comm -13 <(echo "$imported") <(echo "$listed"))
+if [ -n "$new" ]; then
+  echo "imported but not on the allow-list (check the oldest Windows that exports it, then add it):"
+  printf '  %s\n' "$new"
+fi
+if [ -n "$gone" ]; then
+  echo "on the allow-list but no longer imported (remove the line):"
+  printf '  %s\n' "$gone"
+fi
+[ -z "$new$gone" ] || exit 1
+summary=$(echo "$imported" | awk '{print $1}' | uniq -c | awk '{print $2 " " $1}' | paste -sd, | sed 's/,/, /g')
+echo "imports: $(echo "$imported" | wc -l) functions, all on the allow-list ($summary)"
