@@ -6,7 +6,7 @@
 #include <string>
 
 #include "LoopbackServer.h"
-#include "MascotProcess.h"
+#include "ChildProcess.h"
 #include "TempFolder.h"
 #include "sstp/SstpRequest.h"
 

@@ -1,4 +1,4 @@
-#include "MascotProcess.h"
+#include "ChildProcess.h"
 
 #include <cstdlib>
 
@@ -9,8 +9,8 @@ constexpr char kListeningText[] = "listening on ";
 
 }  // namespace
 
-std::string BuiltMascotPath() {
-  std::string path = MASCOT_EXE_PATH;
+std::string WindowsPathOf(const std::string& buildPath) {
+  std::string path = buildPath;
   if (!path.empty() && path[0] == '/') {
     path = "Z:" + path;
     for (char& c : path) {
@@ -20,7 +20,9 @@ std::string BuiltMascotPath() {
   return path;
 }
 
-MascotProcess::MascotProcess(const std::string& arguments) {
+std::string BuiltMascotPath() { return WindowsPathOf(MASCOT_EXE_PATH); }
+
+ChildProcess::ChildProcess(const std::string& program, const std::string& arguments) {
   SECURITY_ATTRIBUTES inheritable = {sizeof(inheritable), nullptr, TRUE};
   HANDLE childOutput = nullptr;
   if (!CreatePipe(&outputPipe_, &childOutput, &inheritable, 0)) return;
@@ -32,7 +34,7 @@ MascotProcess::MascotProcess(const std::string& arguments) {
   startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
   startup.hStdOutput = childOutput;
   startup.hStdError = childOutput;
-  std::string commandLine = "\"" + BuiltMascotPath() + "\" " + arguments;
+  std::string commandLine = "\"" + program + "\" " + arguments;
   PROCESS_INFORMATION info = {};
   if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                      &startup, &info)) {
@@ -42,7 +44,7 @@ MascotProcess::MascotProcess(const std::string& arguments) {
   CloseHandle(childOutput);
 }
 
-MascotProcess::~MascotProcess() {
+ChildProcess::~ChildProcess() {
   if (process_ != nullptr) {
     if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
       TerminateProcess(process_, 1);
@@ -53,7 +55,7 @@ MascotProcess::~MascotProcess() {
   if (outputPipe_ != nullptr) CloseHandle(outputPipe_);
 }
 
-void MascotProcess::ReadAvailable() {
+void ChildProcess::ReadAvailable() {
   DWORD available = 0;
   while (PeekNamedPipe(outputPipe_, nullptr, 0, nullptr, &available, nullptr) && available > 0) {
     std::string chunk(available, '\0');
@@ -63,7 +65,7 @@ void MascotProcess::ReadAvailable() {
   }
 }
 
-bool MascotProcess::WaitForOutput(const std::string& text, int waitMs) {
+bool ChildProcess::WaitForOutput(const std::string& text, int waitMs) {
   const DWORD start = GetTickCount();
   for (;;) {
     ReadAvailable();
@@ -73,7 +75,7 @@ bool MascotProcess::WaitForOutput(const std::string& text, int waitMs) {
   }
 }
 
-bool MascotProcess::WaitForExit(int waitMs, DWORD& exitCode) {
+bool ChildProcess::WaitForExit(int waitMs, DWORD& exitCode) {
   if (process_ == nullptr || WaitForSingleObject(process_, waitMs) != WAIT_OBJECT_0) return false;
   ReadAvailable();
   GetExitCodeProcess(process_, &exitCode);
@@ -81,9 +83,9 @@ bool MascotProcess::WaitForExit(int waitMs, DWORD& exitCode) {
 }
 
 unsigned short MascotProcess::ListeningPort() const {
-  const size_t line = output_.find(kListeningText);
+  const size_t line = output().find(kListeningText);
   if (line == std::string::npos) return 0;
-  const size_t colon = output_.find(':', line + sizeof(kListeningText) - 1);
+  const size_t colon = output().find(':', line + sizeof(kListeningText) - 1);
   if (colon == std::string::npos) return 0;
-  return static_cast<unsigned short>(std::atoi(output_.c_str() + colon + 1));
+  return static_cast<unsigned short>(std::atoi(output().c_str() + colon + 1));
 }
