@@ -12,13 +12,17 @@ using SstpNotifyFunction = INT32(WINAPI*)(HWND, void*, INT32, INT32, INT32);
 class LoadedPlugin {
  public:
   explicit LoadedPlugin(const char* path) : module_(LoadLibraryA(path)) {}
-  ~LoadedPlugin() {
-    if (module_ != nullptr) FreeLibrary(module_);
-  }
+  ~LoadedPlugin() { Unload(); }
   LoadedPlugin(const LoadedPlugin&) = delete;
   LoadedPlugin& operator=(const LoadedPlugin&) = delete;
 
   bool loaded() const { return module_ != nullptr; }
+  // Frees the DLL now; true when it was loaded and FreeLibrary succeeded.
+  bool Unload() {
+    const bool unloaded = module_ != nullptr && FreeLibrary(module_);
+    module_ = nullptr;
+    return unloaded;
+  }
   // The full path of the DLL that was loaded (the search may find another
   // file of the same name first when the name has no directory).
   std::string path() const {

@@ -65,13 +65,24 @@ int main(int argc, char** argv) {
     std::fputs(kUsage, stderr);
     return 2;
   }
-  const LoadedPlugin plugin(argv[1]);
+  LoadedPlugin plugin(argv[1]);
   if (!plugin.loaded()) {
     std::fprintf(stderr, "cannot load %s (error %lu)\n", argv[1], GetLastError());
     return 1;
   }
+  OSVERSIONINFOA version = {};
+  version.dwOSVersionInfoSize = sizeof(version);
+  if (GetVersionExA(&version)) {
+    std::printf("Windows %lu.%lu, platform %lu\n", version.dwMajorVersion, version.dwMinorVersion,
+                version.dwPlatformId);
+  }
   std::printf("loaded %s\n", plugin.path().c_str());
   const int result = RunCommand(plugin, argv[1], argc - 2, argv + 2);
+  if (plugin.Unload()) {
+    std::printf("unloaded\n");
+  } else {
+    std::printf("could not unload (error %lu)\n", GetLastError());
+  }
   std::fflush(stdout);
   return result;
 }
