@@ -3,16 +3,14 @@
 namespace {
 
 constexpr long kPollMicroseconds = 50000;
-constexpr DWORD kPollMs = 10;
-constexpr DWORD kGraceMs = 300;
 constexpr int kBacklog = 8;
 constexpr size_t kChunk = 65536;
 
-bool Readable(SOCKET socket) {
+bool Readable(SOCKET socket, long waitMicroseconds = kPollMicroseconds) {
   fd_set set;
   FD_ZERO(&set);
   FD_SET(socket, &set);
-  timeval wait = {0, kPollMicroseconds};
+  timeval wait = {0, waitMicroseconds};
   return select(0, &set, nullptr, nullptr, &wait) > 0;
 }
 
@@ -46,8 +44,13 @@ LoopbackListener::~LoopbackListener() {
 void LoopbackListener::Serve() {
   while (!stopping_) {
     if (!Readable(socket_)) continue;
-    SOCKET client = accept(socket_, nullptr, nullptr);
-    if (client == INVALID_SOCKET) continue;
+    SOCKET client;
+    {
+      std::lock_guard<std::mutex> guard(lock_);
+      client = accept(socket_, nullptr, nullptr);
+      if (client == INVALID_SOCKET) continue;
+      ++connections_;
+    }
     std::string bytes;
     std::string chunk(kChunk, '\0');
     while (!stopping_) {
@@ -59,22 +62,18 @@ void LoopbackListener::Serve() {
     closesocket(client);
     std::lock_guard<std::mutex> guard(lock_);
     requests_.push_back(std::move(bytes));
+    recorded_.notify_all();
   }
 }
 
 std::vector<std::string> LoopbackListener::WaitForRequests(size_t count, DWORD timeoutMs) {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    {
-      std::lock_guard<std::mutex> guard(lock_);
-      if (requests_.size() >= count || GetTickCount() - start >= timeoutMs) return requests_;
-    }
-    Sleep(kPollMs);
-  }
+  std::unique_lock<std::mutex> guard(lock_);
+  recorded_.wait_for(guard, std::chrono::milliseconds(timeoutMs),
+                     [&] { return requests_.size() >= count; });
+  return requests_;
 }
 
-std::vector<std::string> LoopbackListener::RequestsAfterGrace() {
-  Sleep(kGraceMs);
+bool LoopbackListener::NothingArrived() {
   std::lock_guard<std::mutex> guard(lock_);
-  return requests_;
+  return connections_ == 0 && !Readable(socket_, 0);
 }

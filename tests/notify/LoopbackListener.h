@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <condition_variable>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -29,8 +30,10 @@ class LoopbackListener {
   // The requests recorded so far, after waiting up to `timeoutMs` for at
   // least `count` of them.
   std::vector<std::string> WaitForRequests(size_t count, DWORD timeoutMs = 10000);
-  // The requests recorded after a short grace period (for "nothing arrives").
-  std::vector<std::string> RequestsAfterGrace();
+  // True when no client has connected, nor is waiting to be accepted. The
+  // plug-in connects and sends before its call returns, so right after the
+  // call this tells whether it tried.
+  bool NothingArrived();
 
  private:
   void Serve();
@@ -38,7 +41,9 @@ class LoopbackListener {
   SOCKET socket_ = INVALID_SOCKET;
   unsigned short port_ = 0;
   std::atomic<bool> stopping_{false};
-  std::mutex lock_;
+  std::mutex lock_;  // guards accepting and the two records below
+  std::condition_variable recorded_;
+  int connections_ = 0;
   std::vector<std::string> requests_;
   std::thread thread_;
 };

@@ -88,6 +88,14 @@ TestSocket StartConnect(const char* address, unsigned short port) {
   return connection;
 }
 
+bool WaitConnected(const TestSocket& connection, int waitMs) {
+  fd_set writable;
+  FD_ZERO(&writable);
+  FD_SET(connection.handle(), &writable);
+  timeval timeout = {waitMs / 1000, (waitMs % 1000) * 1000};
+  return select(0, nullptr, &writable, nullptr, &timeout) > 0;
+}
+
 bool MutexExists(const char* name) {
   HANDLE handle = OpenMutexA(SYNCHRONIZE, FALSE, name);
   if (handle == nullptr) return false;

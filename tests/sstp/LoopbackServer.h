@@ -68,6 +68,8 @@ unsigned short FreeLoopbackPort();
 
 // Connects without waiting for the handshake; the socket stays non-blocking.
 TestSocket StartConnect(const char* address, unsigned short port);
+// Waits until a connection begun by StartConnect is established.
+bool WaitConnected(const TestSocket& connection, int waitMs);
 
 bool MutexExists(const char* name);
 

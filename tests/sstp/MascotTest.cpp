@@ -84,8 +84,9 @@ TEST_F(Mascot, ASilentClientCannotHangIt) {
   ASSERT_TRUE(mascot.WaitForOutput("listening on", kStartMs)) << mascot.output();
   EXPECT_FALSE(MutexExists("sakura"));
 
+  // The silent client is first in the queue, so the emulator serves it first.
   const TestSocket silent = StartConnect("127.0.0.1", mascot.ListeningPort());
-  Sleep(100);
+  ASSERT_TRUE(WaitConnected(silent, kStartMs)) << "the silent client never connected";
   EXPECT_EQ(SendRaw(mascot.ListeningPort(), BuildSstpRequest(kSender, kScript)),
             "SSTP/1.4 200 OK\r\n\r\n");
   DWORD exitCode = 1;

@@ -22,7 +22,7 @@ constexpr DWORD kPromptMs = 10000;
 constexpr DWORD kBoundedWaitMs = 2500;
 constexpr int kAcceptWaitMs = 5000;
 constexpr int kQueueFillers = 3;
-constexpr int kSettleMs = 300;
+constexpr int kConnectWaitMs = 5000;
 
 // A socket call on a fresh thread makes the sockets layer keep a handle for
 // that thread; this makes sure it exists before the socket check.
@@ -121,7 +121,7 @@ TEST_F(SstpFailure, ServerThatAcceptsNothingIsGivenUpAfterAboutThreeSeconds) {
   ASSERT_TRUE(listener.isListening());
   std::vector<TestSocket> fillers;
   for (int i = 0; i < kQueueFillers; ++i) fillers.push_back(StartConnect("127.0.0.1", listener.port()));
-  Sleep(kSettleMs);
+  ASSERT_TRUE(WaitConnected(fillers.front(), kConnectWaitMs)) << "no filler got into the queue";
   ExpectPromptFailure("server accepts nothing (queue full)", "127.0.0.1", listener.port(), kScript,
                       nullptr, kBoundedWaitMs);
 }
