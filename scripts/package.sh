@@ -19,9 +19,9 @@ cp "$build_dir/sstpnotify.dll" "$stage/"
 i686-w64-mingw32-strip -o "$stage/host.exe" "$build_dir/host.exe"
 iconv -f UTF-8 -t CP932 "$root/docs/package-readme.txt" | sed 's/$/\r/' > "$stage/readme.txt"
 
-# The DLL in the package is the one whose import table the tests check.
-bash "$root/tests/plugin/check_dll_tables.sh" "$stage/sstpnotify.dll" \
-  "$root/tests/plugin/allowed-imports.tsv" imports
+# What the package holds imports only what Windows 98 SE exports.
+bash "$root/tests/plugin/check_pe_tables.sh" imports "$root/tests/plugin/allowed-imports.tsv" \
+  "$stage/sstpnotify.dll" "$stage/host.exe"
 
 mkdir -p "$root/dist"
 package="$root/dist/sstpnotify-$version.zip"

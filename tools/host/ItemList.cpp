@@ -1,7 +1,6 @@
 #include "ItemList.h"
 
-#include <fstream>
-#include <sstream>
+#include <cstdio>
 
 #include "TextConversion.h"
 
@@ -24,17 +23,24 @@ std::vector<std::string> SplitFields(const std::string& line) {
 
 }  // namespace
 
+// Plain C file reading: the C++ file streams would bring run-time imports
+// that the msvcrt.dll of Windows 98 lacks (_fstat64).
 bool ItemList::Load(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  std::string text = bytes.str();
+  FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return false;
+  std::string text;
+  char chunk[4096];
+  size_t read;
+  while ((read = std::fread(chunk, 1, sizeof(chunk), file)) > 0) text.append(chunk, read);
+  std::fclose(file);
   if (text.compare(0, 3, kUtf8Mark) == 0) text.erase(0, 3);
 
-  std::istringstream lines(text);
-  std::string line;
-  while (std::getline(lines, line)) {
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    start = end + 1;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == '#') continue;
     AddLine(line);
