@@ -2,23 +2,14 @@
 
 #include <cstdlib>
 
+#include "TempFolder.h"
+
 namespace {
 
 constexpr int kPollPauseMs = 20;
 constexpr char kListeningText[] = "listening on ";
 
 }  // namespace
-
-std::string WindowsPathOf(const std::string& buildPath) {
-  std::string path = buildPath;
-  if (!path.empty() && path[0] == '/') {
-    path = "Z:" + path;
-    for (char& c : path) {
-      if (c == '/') c = '\\';
-    }
-  }
-  return path;
-}
 
 std::string BuiltMascotPath() { return WindowsPathOf(MASCOT_EXE_PATH); }
 

@@ -7,9 +7,6 @@
 
 #include <string>
 
-// The Windows form (Z:\...) of a path of the build tree.
-std::string WindowsPathOf(const std::string& buildPath);
-
 class ChildProcess {
  public:
   ChildProcess(const std::string& program, const std::string& arguments);

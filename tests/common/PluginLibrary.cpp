@@ -1,15 +1,6 @@
 #include "PluginLibrary.h"
 
-std::string BuiltPluginPath() {
-  std::string path = PLUGIN_DLL_PATH;
-  if (!path.empty() && path[0] == '/') {
-    path = "Z:" + path;
-    for (char& c : path) {
-      if (c == '/') c = '\\';
-    }
-  }
-  return path;
-}
+std::string BuiltPluginPath() { return WindowsPathOf(PLUGIN_DLL_PATH); }
 
 PluginLibrary::PluginLibrary(const TempFolder& folder, const std::string& fileName,
                              const std::string* iniBytes)

@@ -65,3 +65,14 @@ bool WriteFileBytes(const std::string& path, const std::string& bytes) {
 bool FileExists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
+
+std::string WindowsPathOf(const std::string& buildPath) {
+  std::string path = buildPath;
+  if (!path.empty() && path[0] == '/') {
+    path = "Z:" + path;
+    for (char& c : path) {
+      if (c == '/') c = '\\';
+    }
+  }
+  return path;
+}

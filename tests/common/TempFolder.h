@@ -24,3 +24,6 @@ class TempFolder {
 std::string ReadFileBytes(const std::string& path, bool* exists = nullptr);
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
+
+// The Windows form (Z:\...) of a path of the build tree.
+std::string WindowsPathOf(const std::string& buildPath);

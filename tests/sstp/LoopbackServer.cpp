@@ -17,12 +17,13 @@ sockaddr_in MakeAddress(const char* address, unsigned short port) {
   return result;
 }
 
-bool WaitReadable(SOCKET socket, int waitMs) {
-  fd_set readable;
-  FD_ZERO(&readable);
-  FD_SET(socket, &readable);
+// Waits until `socket` can be read (or, with `writable`, written).
+bool WaitReady(SOCKET socket, int waitMs, bool writable = false) {
+  fd_set ready;
+  FD_ZERO(&ready);
+  FD_SET(socket, &ready);
   timeval timeout = {waitMs / 1000, (waitMs % 1000) * 1000};
-  return select(0, &readable, nullptr, nullptr, &timeout) > 0;
+  return select(0, writable ? nullptr : &ready, writable ? &ready : nullptr, nullptr, &timeout) > 0;
 }
 
 }  // namespace
@@ -51,10 +52,10 @@ Listener::Listener(const char* address, unsigned short port, int backlog) {
   }
 }
 
-bool Listener::HasPendingConnection(int waitMs) const { return WaitReadable(handle(), waitMs); }
+bool Listener::HasPendingConnection(int waitMs) const { return WaitReady(handle(), waitMs); }
 
 TestSocket Listener::Accept(int waitMs) const {
-  if (!WaitReadable(handle(), waitMs)) return TestSocket();
+  if (!WaitReady(handle(), waitMs)) return TestSocket();
   return TestSocket(accept(handle(), nullptr, nullptr));
 }
 
@@ -63,7 +64,7 @@ Received ReadToEnd(SOCKET connection, int timeoutMs) {
   const DWORD start = GetTickCount();
   std::string chunk(kReceiveChunk, '\0');
   while (MillisecondsSince(start) < static_cast<DWORD>(timeoutMs)) {
-    if (!WaitReadable(connection, timeoutMs - static_cast<int>(MillisecondsSince(start)))) break;
+    if (!WaitReady(connection, timeoutMs - static_cast<int>(MillisecondsSince(start)))) break;
     const int count = recv(connection, &chunk[0], kReceiveChunk, 0);
     if (count <= 0) {
       received.sawEnd = count == 0;
@@ -89,11 +90,7 @@ TestSocket StartConnect(const char* address, unsigned short port) {
 }
 
 bool WaitConnected(const TestSocket& connection, int waitMs) {
-  fd_set writable;
-  FD_ZERO(&writable);
-  FD_SET(connection.handle(), &writable);
-  timeval timeout = {waitMs / 1000, (waitMs % 1000) * 1000};
-  return select(0, nullptr, &writable, nullptr, &timeout) > 0;
+  return WaitReady(connection.handle(), waitMs, true);
 }
 
 bool MutexExists(const char* name) {
