@@ -16,6 +16,14 @@ const char kMascotUsage[] =
     "  --save FILE     append the exact received bytes of every request to FILE\n"
     "  --timeout SEC   drop a client that has not sent its whole request within\n"
     "                  SEC seconds (default 5)\n"
+    "  --answer LIST   how to answer each well-formed request, separated by commas;\n"
+    "                  the last one repeats (default 200). A status code (200, 204,\n"
+    "                  400, 404, 409 busy, 420 refused, 503, 512 hidden, ...), close\n"
+    "                  (no answer), silent (hold the connection, no answer) or\n"
+    "                  trickle (200 OK, one byte a second)\n"
+    "  --delay MS      wait MS milliseconds before each answer\n"
+    "  --elevated      create the mutex so that other programs may only wait on it,\n"
+    "                  as a mascot program running as administrator looks to them\n"
     "  --help          show this text\n"
     "\n"
     "It prints \"listening on ADDR:PORT\" once it is ready, then every request.\n";
@@ -33,6 +41,19 @@ bool ParseNumber(const char* text, long low, long high, long& value) {
   return true;
 }
 
+bool ParseAnswers(const std::string& list, std::vector<Answer>& answers) {
+  answers.clear();
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t comma = list.find(',', start);
+    Answer answer;
+    if (!ParseAnswer(list.substr(start, comma - start), answer)) return false;
+    answers.push_back(answer);
+    if (comma == std::string::npos) return true;
+    start = comma + 1;
+  }
+}
+
 }  // namespace
 
 bool ParseMascotOptions(int argc, char** argv, MascotOptions& options, std::string& error) {
@@ -40,6 +61,10 @@ bool ParseMascotOptions(int argc, char** argv, MascotOptions& options, std::stri
     const std::string option = argv[i];
     if (option == "--help" || option == "-h") {
       options.showHelp = true;
+      continue;
+    }
+    if (option == "--elevated") {
+      options.elevated = true;
       continue;
     }
     if (i + 1 >= argc) {
@@ -77,6 +102,17 @@ bool ParseMascotOptions(int argc, char** argv, MascotOptions& options, std::stri
         return false;
       }
       options.timeoutSeconds = static_cast<int>(number);
+    } else if (option == "--answer") {
+      if (!ParseAnswers(value, options.answers)) {
+        error = std::string("bad answer list ") + value;
+        return false;
+      }
+    } else if (option == "--delay") {
+      if (!ParseNumber(value, 0, kMaxTimeoutSeconds * 1000, number)) {
+        error = std::string("bad delay ") + value;
+        return false;
+      }
+      options.delayMs = static_cast<int>(number);
     } else {
       error = "unknown option " + option;
       return false;

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "Answer.h"
 
 struct MascotOptions {
   std::string bindAddress = "127.0.0.1";
@@ -11,6 +14,9 @@ struct MascotOptions {
   long count = 0;                    // 0: serve until ended
   std::string saveFile;              // empty: save nothing
   int timeoutSeconds = 5;            // per request, for a client that stalls
+  std::vector<Answer> answers{Answer()};  // one per request; the last repeats
+  int delayMs = 0;                   // before each answer
+  bool elevated = false;             // mutex as an elevated mascot's looks
   bool showHelp = false;
 };
 

@@ -2,6 +2,7 @@
 // requests on TCP, answers each one and prints it. See kMascotUsage.
 #include <winsock.h>
 #include <windows.h>
+#include <sddl.h>
 
 #include <cstdio>
 #include <string>
@@ -15,8 +16,10 @@ namespace {
 constexpr WORD kWinsockVersion = 0x0101;
 constexpr int kListenBacklog = 5;
 constexpr int kShutdownBoth = 2;
-constexpr char kAnswerOk[] = "SSTP/1.4 200 OK\r\n\r\n";
 constexpr char kAnswerBadRequest[] = "SSTP/1.4 400 Bad Request\r\n\r\n";
+// Everyone may wait on the mutex, and do nothing else with it: how the mutex
+// of a mascot program running as administrator looks to a normal program.
+constexpr char kWaitOnlyDacl[] = "D:(A;;0x00100000;;;WD)";
 
 class OwnedSocket {
  public:
@@ -33,10 +36,29 @@ class OwnedSocket {
   SOCKET handle_;
 };
 
+// A security descriptor made from SDDL, freed with LocalFree.
+class SecurityDescriptor {
+ public:
+  explicit SecurityDescriptor(const char* sddl) {
+    ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &descriptor_,
+                                                         nullptr);
+  }
+  ~SecurityDescriptor() {
+    if (descriptor_ != nullptr) LocalFree(descriptor_);
+  }
+  SecurityDescriptor(const SecurityDescriptor&) = delete;
+  SecurityDescriptor& operator=(const SecurityDescriptor&) = delete;
+  PSECURITY_DESCRIPTOR get() const { return descriptor_; }
+
+ private:
+  PSECURITY_DESCRIPTOR descriptor_ = nullptr;
+};
+
 class HeldMutex {
  public:
-  explicit HeldMutex(const std::string& name)
-      : handle_(name.empty() ? nullptr : CreateMutexA(nullptr, FALSE, name.c_str())),
+  HeldMutex(const std::string& name, bool waitOnly)
+      : waitOnly_(kWaitOnlyDacl),
+        handle_(name.empty() ? nullptr : Create(name, waitOnly ? waitOnly_.get() : nullptr)),
         alreadyExisted_(handle_ != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {}
   ~HeldMutex() {
     if (handle_ != nullptr) CloseHandle(handle_);
@@ -47,6 +69,12 @@ class HeldMutex {
   bool alreadyExisted() const { return alreadyExisted_; }
 
  private:
+  static HANDLE Create(const std::string& name, PSECURITY_DESCRIPTOR descriptor) {
+    SECURITY_ATTRIBUTES attributes = {sizeof(attributes), descriptor, FALSE};
+    return CreateMutexA(descriptor != nullptr ? &attributes : nullptr, FALSE, name.c_str());
+  }
+
+  SecurityDescriptor waitOnly_;
   HANDLE handle_;
   bool alreadyExisted_;
 };
@@ -112,16 +140,20 @@ bool ServeClient(SOCKET client, const sockaddr_in& peer, long number, const Masc
             (request.timedOut ? " (timed out before its empty line)" : "") +
             (request.tooLarge ? " (too large, cut off)" : "") + ":");
   PrintRequest(request.bytes);
-  const bool good = request.complete && IsWellFormedRequest(request.bytes);
-  const std::string answer = good ? kAnswerOk : kAnswerBadRequest;
-  send(client, answer.data(), static_cast<int>(answer.size()), 0);
-  shutdown(client, kShutdownBoth);
-  PrintLine("answered " + answer.substr(0, answer.find('\r')));
+  if (!request.complete || !IsWellFormedRequest(request.bytes)) {
+    send(client, kAnswerBadRequest, sizeof(kAnswerBadRequest) - 1, 0);
+    shutdown(client, kShutdownBoth);
+    PrintLine("answered SSTP/1.4 400 Bad Request");
+    return true;
+  }
+  const std::size_t last = options.answers.size() - 1;
+  const Answer& answer = options.answers[static_cast<std::size_t>(number - 1) < last ? number - 1 : last];
+  PrintLine(GiveAnswer(client, answer, options.delayMs, options.timeoutSeconds * 1000));
   return true;
 }
 
 int Serve(const MascotOptions& options) {
-  const HeldMutex mutex(options.mutexName);
+  const HeldMutex mutex(options.mutexName, options.elevated);
   if (!options.mutexName.empty()) {
     if (!mutex.held()) {
       PrintLine("cannot create the mutex \"" + options.mutexName + "\"");
@@ -149,7 +181,8 @@ int Serve(const MascotOptions& options) {
     return 1;
   }
   PrintLine("listening on " + Describe(address) + ", holding mutex " +
-            (options.mutexName.empty() ? std::string("none") : "\"" + options.mutexName + "\""));
+            (options.mutexName.empty() ? std::string("none") : "\"" + options.mutexName + "\"") +
+            (options.elevated ? " (others may only wait on it)" : ""));
 
   long served = 0;
   while (options.count == 0 || served < options.count) {
