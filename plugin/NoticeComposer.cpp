@@ -52,5 +52,6 @@ std::string ComposeNoticeScript(const ToolItem* const* items, int count, const S
 
 void ComposeNotice(const ToolItem* const* items, int count) {
   const std::string script = ComposeNoticeScript(items, count, settings);
-  SendSstp(settings.server.c_str(), settings.sstpPort, kProductName, script.c_str());
+  SendSstp(settings.server.c_str(), settings.sstpPort, kProductName, script.c_str(),
+           settings.ifGhost.c_str());
 }

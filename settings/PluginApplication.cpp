@@ -1,16 +1,12 @@
 #include "settings/PluginApplication.h"
 
-#include <winsock.h>
-
 #include <string>
 
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
-#include "sstp/SstpTransport.h"
 #include "support/PathHelpers.h"
 
 int PluginApplication::Startup() {
-  StartWinsock();
   // Without the library's own name there is no place for the INI file or the
   // report: the paths stay empty, nothing is read and the defaults apply.
   const std::string library = GetFileName();
@@ -20,9 +16,4 @@ int PluginApplication::Startup() {
   }
   LoadSettings();
   return 1;
-}
-
-int PluginApplication::Shutdown() {
-  WSACleanup();
-  return Application::Shutdown();
 }

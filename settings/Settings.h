@@ -12,6 +12,7 @@ struct Settings {
   std::string header;
   std::string footer;
   std::string noUpdate;
+  std::string ifGhost;  // characters the notice names; empty: none
   int sstpPort = 0;
   int checkType = 0;  // bit mask of check kinds
   int autoCheck = 0;  // 1: only automatic checks notify

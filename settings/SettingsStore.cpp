@@ -19,6 +19,7 @@ constexpr char kHeaderKey[] = "Header";
 constexpr char kFooterKey[] = "Footer";
 constexpr char kNoUpdateKey[] = "NoUpdate";
 constexpr char kPortKey[] = "SSTPPort";
+constexpr char kIfGhostKey[] = "IfGhost";
 
 constexpr char kDefaultCheckType[] = "15";
 constexpr char kDefaultAutoCheck[] = "0";
@@ -90,6 +91,7 @@ void ApplyDefaults(Settings& record) {
   record.footer = kDefaultFooter;
   record.noUpdate = kDefaultNoUpdate;
   record.sstpPort = kDefaultPort;
+  record.ifGhost.clear();
 }
 
 }  // namespace
@@ -113,6 +115,7 @@ void LoadSettings() {
   settings.footer = reader.Text(kSstpSection, kFooterKey, kDefaultFooter);
   settings.noUpdate = reader.Text(kSstpSection, kNoUpdateKey, kDefaultNoUpdate);
   settings.sstpPort = reader.Integer(kSstpSection, kPortKey, kDefaultPort);
+  settings.ifGhost = reader.Text(kSstpSection, kIfGhostKey, "");
 }
 
 void SaveSettings() {
@@ -125,4 +128,5 @@ void SaveSettings() {
   WriteText(iniPath, kSstpSection, kFooterKey, settings.footer);
   WriteText(iniPath, kSstpSection, kNoUpdateKey, settings.noUpdate);
   WriteNumber(iniPath, kSstpSection, kPortKey, settings.sstpPort);
+  WriteText(iniPath, kSstpSection, kIfGhostKey, settings.ifGhost);
 }

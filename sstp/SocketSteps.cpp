@@ -4,20 +4,8 @@
 
 namespace {
 
-// A point in time a bounded wait must not pass.
-class Deadline {
- public:
-  explicit Deadline(int milliseconds) : start_(GetTickCount()), length_(milliseconds) {}
-  // Milliseconds left, 0 once passed.
-  int Remaining() const {
-    const DWORD elapsed = GetTickCount() - start_;
-    return elapsed >= static_cast<DWORD>(length_) ? 0 : length_ - static_cast<int>(elapsed);
-  }
-
- private:
-  DWORD start_;
-  int length_;
-};
+// An answer's status line is short; a longer one is cut here.
+constexpr std::size_t kStatusLineLimit = 512;
 
 timeval ToTimeval(int milliseconds) {
   timeval time;
@@ -31,29 +19,33 @@ bool MakeNonBlocking(SOCKET socket) {
   return ioctlsocket(socket, FIONBIO, &nonBlocking) != SOCKET_ERROR;
 }
 
-// Waits until the socket can be written to; false on time-out or when the
-// socket reports an error (a failed connect lands in the except set).
-bool WaitWritable(SOCKET socket, const Deadline& deadline) {
-  fd_set writable;
-  fd_set failed;
-  FD_ZERO(&writable);
-  FD_ZERO(&failed);
-  FD_SET(socket, &writable);
-  FD_SET(socket, &failed);
-  timeval timeout = ToTimeval(deadline.Remaining());
-  if (select(0, nullptr, &writable, &failed, &timeout) <= 0) return false;
-  if (FD_ISSET(socket, &failed)) return false;
-  return FD_ISSET(socket, &writable) != 0;
-}
-
-bool HasPendingError(SOCKET socket) {
+int PendingError(SOCKET socket) {
   int error = 0;
   int size = sizeof(error);
   if (getsockopt(socket, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &size) ==
       SOCKET_ERROR) {
-    return true;
+    return WSAGetLastError();
   }
-  return error != 0;
+  return error;
+}
+
+enum class Wait { kReady, kTimedOut, kFailed };
+
+// Waits until the socket can be read (or, with `forWriting`, written). A
+// failed connect lands in the except set.
+Wait WaitForSocket(SOCKET socket, bool forWriting, const Deadline& deadline) {
+  fd_set ready;
+  fd_set failed;
+  FD_ZERO(&ready);
+  FD_ZERO(&failed);
+  FD_SET(socket, &ready);
+  FD_SET(socket, &failed);
+  timeval timeout = ToTimeval(deadline.Remaining());
+  const int count = forWriting ? select(0, nullptr, &ready, &failed, &timeout)
+                               : select(0, &ready, nullptr, &failed, &timeout);
+  if (count == 0) return Wait::kTimedOut;
+  if (count < 0 || FD_ISSET(socket, &failed)) return Wait::kFailed;
+  return Wait::kReady;
 }
 
 }  // namespace
@@ -77,24 +69,29 @@ u_long ResolveHost(const char* host) {
   return address;
 }
 
-bool ConnectSocket(SOCKET socket, u_long address, unsigned short port) {
+int ConnectSocket(SOCKET socket, u_long address, unsigned short port, const Deadline& deadline) {
   sockaddr_in server;
   std::memset(&server, 0, sizeof(server));
   server.sin_family = AF_INET;
   server.sin_port = htons(port);
   server.sin_addr.s_addr = address;
-  if (!MakeNonBlocking(socket)) return false;
-  const Deadline deadline(kConnectTimeoutMs);
-  if (connect(socket, reinterpret_cast<const sockaddr*>(&server), sizeof(server)) == 0) {
-    return true;
+  if (!MakeNonBlocking(socket)) return WSAGetLastError();
+  if (connect(socket, reinterpret_cast<const sockaddr*>(&server), sizeof(server)) == 0) return 0;
+  const int error = WSAGetLastError();
+  if (error != WSAEWOULDBLOCK) return error;
+  switch (WaitForSocket(socket, true, deadline)) {
+    case Wait::kTimedOut: return WSAETIMEDOUT;
+    case Wait::kFailed: {
+      const int pending = PendingError(socket);
+      return pending != 0 ? pending : WSAECONNREFUSED;
+    }
+    case Wait::kReady: return PendingError(socket);
   }
-  if (WSAGetLastError() != WSAEWOULDBLOCK) return false;
-  return WaitWritable(socket, deadline) && !HasPendingError(socket);
+  return WSAECONNREFUSED;
 }
 
-bool SendRequest(SOCKET socket, const char* text, std::size_t length) {
-  if (length > 0 && text == nullptr) return false;
-  const Deadline deadline(kSendTimeoutMs);
+int SendRequest(SOCKET socket, const char* text, std::size_t length, const Deadline& deadline) {
+  if (length > 0 && text == nullptr) return WSAEFAULT;
   std::size_t sent = 0;
   while (sent < length) {
     const std::size_t left = length - sent;
@@ -104,9 +101,33 @@ bool SendRequest(SOCKET socket, const char* text, std::size_t length) {
       sent += static_cast<std::size_t>(result);
       continue;
     }
-    if (result == 0) return false;
-    if (WSAGetLastError() != WSAEWOULDBLOCK) return false;
-    if (!WaitWritable(socket, deadline)) return false;
+    if (result == 0) return WSAECONNRESET;
+    const int error = WSAGetLastError();
+    if (error != WSAEWOULDBLOCK) return error;
+    const Wait wait = WaitForSocket(socket, true, deadline);
+    if (wait == Wait::kTimedOut) return WSAETIMEDOUT;
+    if (wait == Wait::kFailed) return PendingError(socket);
   }
-  return true;
+  return 0;
+}
+
+bool ReadStatusLine(SOCKET socket, const Deadline& deadline, std::string& line) {
+  line.clear();
+  char chunk[kStatusLineLimit];
+  for (;;) {
+    const std::size_t end = line.find('\n');
+    if (end != std::string::npos || line.size() >= kStatusLineLimit) {
+      line.resize(end != std::string::npos ? end : kStatusLineLimit);
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      return true;
+    }
+    const int received = recv(socket, chunk, sizeof(chunk), 0);
+    if (received > 0) {
+      line.append(chunk, static_cast<std::size_t>(received));
+      continue;
+    }
+    if (received == 0) return !line.empty();  // closed: what came is the line
+    if (WSAGetLastError() != WSAEWOULDBLOCK) return !line.empty();
+    if (WaitForSocket(socket, false, deadline) != Wait::kReady) return false;
+  }
 }

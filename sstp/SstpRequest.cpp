@@ -9,6 +9,7 @@ namespace {
 constexpr char kRequestLine[] = "SEND SSTP/";
 constexpr char kSstpVersion[] = "1.1";
 constexpr char kSenderField[] = "Sender: ";
+constexpr char kIfGhostField[] = "IfGhost: ";
 constexpr char kScriptField[] = "Script: ";
 constexpr char kCharsetLine[] = "Charset: SJIS";
 constexpr char kLineEnd[] = "\r\n";
@@ -27,28 +28,38 @@ void AppendHeaderValue(std::string& request, const char* value) {
   }
 }
 
+void AppendField(std::string& request, const char* field, const char* value) {
+  request += field;
+  AppendHeaderValue(request, value);
+  request += kLineEnd;
+}
+
 }  // namespace
 
-std::string BuildSstpRequest(const char* sender, const char* script) {
+std::string BuildSstpRequest(const char* sender, const char* script, const char* ifGhost) {
+  const bool namesCharacters = ifGhost != nullptr && *ifGhost != '\0';
+  const std::size_t scriptSize = script != nullptr ? std::strlen(script) : 0;
   std::string request;
   request.reserve(kFixedRequestSize + (sender != nullptr ? std::strlen(sender) : 0) +
-                  (script != nullptr ? std::strlen(script) : 0));
+                  (namesCharacters ? std::strlen(ifGhost) + kFixedRequestSize + 2 * scriptSize
+                                   : scriptSize));
   request += kRequestLine;
   request += kSstpVersion;
   request += kLineEnd;
-  request += kSenderField;
-  AppendHeaderValue(request, sender);
-  request += kLineEnd;
-  request += kScriptField;
-  AppendHeaderValue(request, script);
-  request += kLineEnd;
+  AppendField(request, kSenderField, sender);
+  if (namesCharacters) {
+    AppendField(request, kIfGhostField, ifGhost);
+    AppendField(request, kScriptField, script);
+  }
+  AppendField(request, kScriptField, script);
   request += kCharsetLine;
   request += kLineEnd;
   request += kLineEnd;
   return request;
 }
 
-bool SendSstp(const char* host, int port, const char* sender, const char* script) {
-  const std::string request = BuildSstpRequest(sender, script);
-  return SstpExchange(host, port, request.data(), request.size());
+SstpOutcome SendSstp(const char* host, int port, const char* sender, const char* script,
+                     const char* ifGhost, const ExchangeLimits& limits) {
+  const std::string request = BuildSstpRequest(sender, script, ifGhost);
+  return SstpExchange(host, port, request.data(), request.size(), limits);
 }

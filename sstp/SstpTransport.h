@@ -1,24 +1,45 @@
 // Carries one SSTP request to the mascot over TCP: probe for a local mascot,
-// resolve, connect, send, close. The reply is never read.
+// resolve, connect, send, and then either close at once (an automatic notice)
+// or first wait for the answer's status line (a test notice).
 #pragma once
 
 #include <cstddef>
 
-// Port used when the configured port is 0.
+#include "sstp/SstpOutcome.h"
+
+// The port of the mascot programs in use, and the one older ones used; a
+// configured port 0 tries both, in this order.
+constexpr int kSstpDefaultPort = 9801;
 constexpr int kSstpFallbackPort = 11000;
 
-// Starts Windows Sockets 1.1; the library's start-up calls it once.
-bool StartWinsock();
+// Time limits of one exchange. An automatic notice limits connecting and
+// sending separately and never reads the answer. A test notice waits for the
+// answer, and `connectMs` is then one budget for the whole exchange, from the
+// first connect attempt to the close.
+struct ExchangeLimits {
+  int connectMs;
+  int sendMs;
+  bool awaitAnswer;
+};
+constexpr ExchangeLimits kAutomaticNotice = {3000, 3000, false};
+constexpr ExchangeLimits kTestNotice = {3000, 0, true};
 
 // True when a mascot program runs on this machine (its named mutex exists).
 bool SstpServerRunning();
 
-// Sends `request` (length bytes) to host:port; true when it was all sent.
-bool SstpExchange(const char* host, int port, const char* request, std::size_t length);
+// Sends `request` (length bytes) to host:port within `limits`. Windows
+// Sockets are started for the exchange and released after it.
+SstpOutcome SstpExchange(const char* host, int port, const char* request, std::size_t length,
+                         const ExchangeLimits& limits);
 
 // True for the hosts that mean this machine and are therefore probed first:
 // null, empty, "127.0.0.1" and "localhost" (exact spelling).
 bool IsProbedLocalHost(const char* host);
 
-// The port actually connected to: 11000 for 0, else the low 16 bits.
-unsigned short SstpPortInUse(int port);
+// The ports an exchange tries, in order: 9801 and then 11000 for 0 (the
+// second only when the first refuses), else the low 16 bits of `port`.
+struct PortsToTry {
+  unsigned short ports[2];
+  int count;
+};
+PortsToTry SstpPortsToTry(int port);

@@ -6,7 +6,9 @@ constexpr int kShutdownBoth = 2;
 
 }  // namespace
 
-TcpSocket::~TcpSocket() {
+void TcpSocket::Close() {
   if (connected_) shutdown(handle_, kShutdownBoth);
   if (isOpen()) closesocket(handle_);
+  handle_ = 0;
+  connected_ = false;
 }

@@ -8,15 +8,22 @@ class TcpSocket {
  public:
   // `handle` 0 means no socket (the socket step's failure value).
   explicit TcpSocket(SOCKET handle) : handle_(handle) {}
-  ~TcpSocket();
+  ~TcpSocket() { Close(); }
   TcpSocket(const TcpSocket&) = delete;
   TcpSocket& operator=(const TcpSocket&) = delete;
 
   SOCKET handle() const { return handle_; }
   bool isOpen() const { return handle_ != 0; }
   void MarkConnected() { connected_ = true; }
+  // Closes the socket held so far and takes `handle` instead.
+  void Reset(SOCKET handle) {
+    Close();
+    handle_ = handle;
+  }
 
  private:
+  void Close();
+
   SOCKET handle_;
   bool connected_ = false;
 };

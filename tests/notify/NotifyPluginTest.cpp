@@ -146,6 +146,29 @@ TEST_F(NotifyPlugin, FilteredCallsLeaveThePreviousReport) {
   EXPECT_EQ("earlier page", Report());
 }
 
+// Characters named in the INI get the notice in a Script line of their own;
+// every other character still gets the usual one. The key is cut like the
+// other texts.
+TEST_F(NotifyPlugin, IfGhostFromTheIniNamesTheCharacters) {
+  const std::string names = "\x82\xB3\x82\xAD\x82\xE7,two";  // "さくら,two"
+  const struct {
+    std::string stored;
+    std::string named;
+  } cases[] = {{names, names}, {std::string(2500, 'g'), std::string(1999, 'g')}};
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    plugin.reset();
+    Load("", "IfGhost=" + cases[i].stored + "\r\n");
+    TestItems none;
+    EXPECT_EQ(0, Notify(none, 0x01));
+    const auto requests = listener.WaitForRequests(i + 1);
+    ASSERT_EQ(i + 1, requests.size());
+    EXPECT_EQ("SEND SSTP/1.1\r\nSender: Vyrex plugin for Olmira\r\nIfGhost: " + cases[i].named +
+                  "\r\nScript: " + kDefaultNoUpdate + "\r\nScript: " + kDefaultNoUpdate +
+                  "\r\nCharset: SJIS\r\n\r\n",
+              requests[i]);
+  }
+}
+
 TEST_F(NotifyPlugin, NoMascotRunningReturnsPromptlyAndSendsNothing) {
   Load("", "Server=127.0.0.1\r\n");
   mascot.reset();

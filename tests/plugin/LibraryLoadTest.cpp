@@ -1,4 +1,5 @@
 // The real plug-in DLL in a host process: load, tool discovery, unload.
+#include <winsock.h>
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -27,6 +28,29 @@ TEST(PluginLoad, LoadsAndUnloadsRepeatedly) {
     plugin.Free();
     EXPECT_EQ(nullptr, GetModuleHandleA(plugin.path().c_str()));
   }
+}
+
+// Windows Sockets are started by each exchange, never under the loader lock:
+// loading does not start them, and unloading leaves the host's own start-up.
+TEST(PluginLoad, LoadingAndUnloadingDoNoSocketWork) {
+  const auto socketsWork = [] {
+    const SOCKET probe = socket(AF_INET, SOCK_STREAM, 0);
+    if (probe == INVALID_SOCKET) return false;
+    closesocket(probe);
+    return true;
+  };
+  TempFolder folder;
+  ASSERT_TRUE(socketsWork()) << "the test program starts Windows Sockets";
+  ASSERT_EQ(0, WSACleanup());
+  {
+    PluginLibrary plugin(folder);
+    ASSERT_NE(nullptr, plugin.handle());
+    EXPECT_FALSE(socketsWork()) << "loading started Windows Sockets";
+  }
+  WSADATA data;
+  ASSERT_EQ(0, WSAStartup(MAKEWORD(1, 1), &data));
+  PluginLibrary(folder).Free();
+  EXPECT_TRUE(socketsWork()) << "unloading released the host's Windows Sockets";
 }
 
 TEST(PluginLoad, ExportsOnlyUndecoratedNames) {

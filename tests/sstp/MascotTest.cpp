@@ -53,7 +53,7 @@ TEST_F(Mascot, HoldsSakuraServesOneRequestSavesItsBytesAndExits) {
     EXPECT_FALSE(MutexExists("ssp"));
 
     // Local host: the probe finds the emulator's mutex and lets the request through.
-    EXPECT_TRUE(SendSstp(nullptr, port, kSender, kScript));
+    EXPECT_TRUE(SendSstp(nullptr, port, kSender, kScript).sent());
     DWORD exitCode = 1;
     ASSERT_TRUE(mascot.WaitForExit(kExitMs, exitCode)) << mascot.output();
     EXPECT_EQ(exitCode, 0u);

@@ -39,7 +39,7 @@ TEST_F(SstpProbe, DeliversToARunningMascotAndClosesTheSocket) {
   const Listener listener("127.0.0.1", 0);
   ASSERT_TRUE(listener.isListening());
   const SOCKET nextSocket = NextSocketValue();
-  EXPECT_TRUE(SendSstp("127.0.0.1", listener.port(), kSender, kScript));
+  EXPECT_TRUE(SendSstp("127.0.0.1", listener.port(), kSender, kScript).sent());
   EXPECT_EQ(NextSocketValue(), nextSocket) << "the exchange left a socket open";
   ExpectDelivered(listener, "127.0.0.1");
 }
@@ -49,7 +49,7 @@ TEST_F(SstpProbe, LocalHostWithoutMascotMakesNoConnection) {
   ASSERT_TRUE(listener.isListening());
   const char* const localHosts[] = {nullptr, "", "127.0.0.1", "localhost"};
   for (const char* host : localHosts) {
-    EXPECT_FALSE(SendSstp(host, listener.port(), kSender, kScript))
+    EXPECT_EQ(SstpResult::kNoMascot, SendSstp(host, listener.port(), kSender, kScript).result)
         << (host == nullptr ? "(null)" : host);
   }
   // SendSstp has returned: a connection it made would be queued by now.
@@ -64,43 +64,54 @@ TEST_F(SstpProbe, SspMutexAloneCountsAsRunning) {
   const char* const localHosts[] = {nullptr, "", "127.0.0.1", "localhost"};
   for (const char* host : localHosts) {
     const std::string name = host == nullptr ? "(null)" : host;
-    EXPECT_TRUE(SendSstp(host, listener.port(), kSender, kScript)) << name;
+    EXPECT_TRUE(SendSstp(host, listener.port(), kSender, kScript).sent()) << name;
     ExpectDelivered(listener, name);
   }
+}
+
+TEST_F(SstpProbe, MutexThatOnlyLetsOthersWaitCountsAsRunning) {
+  const NamedMutex elevatedMascot("sakura", true);
+  ASSERT_TRUE(elevatedMascot.held());
+  ASSERT_EQ(nullptr, OpenMutexA(MUTEX_ALL_ACCESS, FALSE, "sakura")) << "the mutex lets anyone in";
+  const Listener listener("127.0.0.1", 0);
+  ASSERT_TRUE(listener.isListening());
+  EXPECT_TRUE(SendSstp(nullptr, listener.port(), kSender, kScript).sent());
+  ExpectDelivered(listener, "wait-only mutex");
 }
 
 TEST_F(SstpProbe, OtherSpellingsAndLoopbackAddressesAreNotProbed) {
   const Listener first("127.0.0.1", 0);
   ASSERT_TRUE(first.isListening());
-  EXPECT_TRUE(SendSstp("LocalHost", first.port(), kSender, kScript));
+  EXPECT_TRUE(SendSstp("LocalHost", first.port(), kSender, kScript).sent());
   ExpectDelivered(first, "LocalHost");
 
   const Listener second("127.0.0.2", 0);
   ASSERT_TRUE(second.isListening());
-  EXPECT_TRUE(SendSstp("127.0.0.2", second.port(), kSender, kScript));
+  EXPECT_TRUE(SendSstp("127.0.0.2", second.port(), kSender, kScript).sent());
   ExpectDelivered(second, "127.0.0.2");
 }
 
-TEST(SstpPort, ZeroMeans11000AndOnlyTheLow16BitsCount) {
-  EXPECT_EQ(SstpPortInUse(0), 11000);
-  EXPECT_EQ(SstpPortInUse(9801), 9801);
-  EXPECT_EQ(SstpPortInUse(75337), 9801);
-  EXPECT_EQ(SstpPortInUse(65536), 0);
-  EXPECT_EQ(SstpPortInUse(-1), 65535);
-
+TEST(SstpPort, ZeroTries9801Then11000AndOnlyTheLow16BitsCount) {
   const NamedMutex mascot("sakura");
-  {
-    const Listener listener("127.0.0.1", 11000);
-    ASSERT_TRUE(listener.isListening()) << "port 11000 is taken";
-    EXPECT_TRUE(SendSstp(nullptr, 0, kSender, kScript));
-    ExpectDelivered(listener, "port 0");
-  }
   {
     const Listener listener("127.0.0.1", 9801);
     ASSERT_TRUE(listener.isListening()) << "port 9801 is taken";
-    EXPECT_TRUE(SendSstp("127.0.0.1", 75337, kSender, kScript));
+    EXPECT_TRUE(SendSstp(nullptr, 0, kSender, kScript).sent());
+    ExpectDelivered(listener, "port 0, 9801 listening");
+    EXPECT_TRUE(SendSstp("127.0.0.1", 75337, kSender, kScript).sent());
     ExpectDelivered(listener, "port 75337");
   }
+  {
+    const Listener listener("127.0.0.1", 11000);
+    ASSERT_TRUE(listener.isListening()) << "port 11000 is taken";
+    const SstpOutcome outcome = SendSstp(nullptr, 0, kSender, kScript);
+    EXPECT_EQ(SstpResult::kSent, outcome.result);
+    EXPECT_EQ(11000, outcome.port);
+    ExpectDelivered(listener, "port 0, 9801 refused");
+  }
+  const SstpOutcome neither = SendSstp(nullptr, 0, kSender, kScript);
+  EXPECT_EQ(SstpResult::kRefused, neither.result);
+  EXPECT_EQ(11000, neither.port);
 }
 
 TEST(SstpDelivery, LargeRequestIsSentWhole) {
@@ -112,7 +123,7 @@ TEST(SstpDelivery, LargeRequestIsSentWhole) {
     TestSocket connection = listener.Accept(kWaitMs);
     if (connection.isOpen()) received = ReadToEnd(connection.handle(), 10 * kWaitMs);
   });
-  EXPECT_TRUE(SendSstp("127.0.0.2", listener.port(), kSender, script.c_str()));
+  EXPECT_TRUE(SendSstp("127.0.0.2", listener.port(), kSender, script.c_str()).sent());
   mascot.join();
   EXPECT_EQ(received.bytes.size(), BuildSstpRequest(kSender, script.c_str()).size());
   EXPECT_TRUE(received.bytes == BuildSstpRequest(kSender, script.c_str()));

@@ -73,7 +73,7 @@ void ExpectPromptFailure(const char* what, const char* host, int port, const std
   const ServerThread server(serve);
   const SOCKET nextSocket = NextSocketValue();
   const DWORD start = GetTickCount();
-  const bool sent = SendSstp(host, port, kSender, script.c_str());
+  const bool sent = SendSstp(host, port, kSender, script.c_str()).sent();
   const DWORD blocked = MillisecondsSince(start);
   std::printf("[ timing   ] %s: returned %s after %lu ms\n", what, sent ? "true" : "false",
               static_cast<unsigned long>(blocked));

@@ -61,4 +61,28 @@ TEST(SstpRequest, DoubleByteCharactersSurviveLineBreakRemoval) {
             Expected(kSender, "\x83\x5C\x95\x5C\x82\xA0"));
 }
 
+// Characters named: their own Script line follows the IfGhost line, then the
+// usual one for every other character. An empty name list changes nothing.
+TEST(SstpRequest, NamedCharactersGetTheScriptBeforeEveryoneElse) {
+  // "さくら,うにゅう" in Shift-JIS.
+  const std::string names = "\x82\xB3\x82\xAD\x82\xE7,\x82\xA4\x82\xC9\x82\xE3\x82\xA4";
+  const struct {
+    const char* ifGhost;
+    std::string expected;
+  } cases[] = {
+      {nullptr, Expected(kSender, "hi")},
+      {"", Expected(kSender, "hi")},
+      {names.c_str(),
+       "SEND SSTP/1.1\r\nSender: " + std::string(kSender) + "\r\nIfGhost: " + names +
+           "\r\nScript: hi\r\nScript: hi\r\nCharset: SJIS\r\n\r\n"},
+      {"a\r\nScript: b", "SEND SSTP/1.1\r\nSender: " + std::string(kSender) +
+                             "\r\nIfGhost: aScript: b\r\nScript: hi\r\nScript: hi\r\n"
+                             "Charset: SJIS\r\n\r\n"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.expected, BuildSstpRequest(kSender, "hi", c.ifGhost))
+        << (c.ifGhost == nullptr ? "(null)" : c.ifGhost);
+  }
+}
+
 }  // namespace
