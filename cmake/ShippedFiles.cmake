@@ -14,5 +14,5 @@ target_include_directories(sstpnotify PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY
 target_link_libraries(sstpnotify PRIVATE ${system_libraries})
 set_target_properties(sstpnotify PROPERTIES PREFIX "" OUTPUT_NAME sstpnotify)
 set_source_files_properties(resources/sstpnotify.rc PROPERTIES OBJECT_DEPENDS
-  "${CMAKE_SOURCE_DIR}/resources/OptionsDialogs.rc;${CMAKE_SOURCE_DIR}/resources/ResourceIds.h;${CMAKE_BINARY_DIR}/generated/version.h")
+  "${CMAKE_SOURCE_DIR}/resources/OptionsDialogs.rc;${CMAKE_SOURCE_DIR}/resources/TestNoticeTexts.rc;${CMAKE_SOURCE_DIR}/resources/ResourceIds.h;${CMAKE_BINARY_DIR}/generated/version.h")
 target_link_options(sstpnotify PRIVATE $<$<CONFIG:Release>:-s>)

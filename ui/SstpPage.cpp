@@ -2,13 +2,19 @@
 
 #include <string>
 
+#include "framework/ResourceString.h"
+#include "plugin/ProductInfo.h"
 #include "resources/ResourceIds.h"
 #include "settings/Settings.h"
+#include "sstp/SstpRequest.h"
+#include "ui/TestNoticeMessage.h"
 
 namespace {
 
 // Texts are taken up to this many bytes, the terminating zero included.
 constexpr int kTextBufferSize = 2000;
+// What an empty server field means.
+constexpr char kLocalServer[] = "127.0.0.1";
 
 struct TextField {
   int id;
@@ -16,10 +22,30 @@ struct TextField {
 };
 
 constexpr TextField kTextFields[] = {
-    {IDC_SERVER, &Settings::server},
-    {IDC_HEADER, &Settings::header},
-    {IDC_FOOTER, &Settings::footer},
-    {IDC_NO_UPDATE, &Settings::noUpdate},
+    {IDC_SERVER, &Settings::server},     {IDC_HEADER, &Settings::header},
+    {IDC_FOOTER, &Settings::footer},     {IDC_NO_UPDATE, &Settings::noUpdate},
+    {IDC_IF_GHOST, &Settings::ifGhost},
+};
+
+std::string FieldText(HWND page, int id) {
+  char text[kTextBufferSize] = {};
+  GetDlgItemTextA(page, id, text, kTextBufferSize);
+  return text;
+}
+
+// The port field as OK stores it: a signed number, 0 when it is none.
+int PortField(HWND page) { return static_cast<int>(GetDlgItemInt(page, IDC_PORT, nullptr, TRUE)); }
+
+// The wait cursor for as long as the test notice blocks the page.
+class WaitCursor {
+ public:
+  WaitCursor() : previous_(SetCursor(LoadCursorA(nullptr, IDC_WAIT))) {}
+  ~WaitCursor() { SetCursor(previous_); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+
+ private:
+  HCURSOR previous_;
 };
 
 }  // namespace
@@ -35,10 +61,31 @@ int SstpPage::OnInitDialog() {
 }
 
 void SstpPage::OnOK() {
-  for (const TextField& field : kTextFields) {
-    char text[kTextBufferSize] = {};
-    GetDlgItemTextA(hwnd, field.id, text, kTextBufferSize);
-    settings.*field.text = text;
+  for (const TextField& field : kTextFields) settings.*field.text = FieldText(hwnd, field.id);
+  settings.sstpPort = PortField(hwnd);
+}
+
+void SstpPage::OnCommand(UINT id, UINT notifyCode) {
+  if (id == IDC_TEST_NOTICE && notifyCode == BN_CLICKED) {
+    SendTestNotice();
+    return;
   }
-  settings.sstpPort = static_cast<int>(GetDlgItemInt(hwnd, IDC_PORT, nullptr, TRUE));
+  PropertyPage::OnCommand(id, notifyCode);
+}
+
+void SstpPage::SendTestNotice() {
+  const std::string server = FieldText(hwnd, IDC_SERVER);
+  const std::string ifGhost = FieldText(hwnd, IDC_IF_GHOST);
+  const int port = PortField(hwnd);
+  SstpOutcome outcome;
+  {
+    const WaitCursor busy;
+    outcome = SendSstp(server.c_str(), port, kProductName, settings.noUpdate.c_str(),
+                       ifGhost.c_str(), kTestNotice);
+  }
+  const TestNoticeMessage message =
+      DescribeTestNotice(outcome, server.empty() ? kLocalServer : server);
+  std::string caption;
+  LoadResourceString(caption, IDS_TEST_NOTICE_CAPTION);
+  MessageBoxA(GetParent(hwnd), message.text.c_str(), caption.c_str(), MB_OK | message.icon);
 }

@@ -1,6 +1,7 @@
-// The options page "SSTP設定": the mascot's server and port and the script
-// texts sent before and after the item lines. The no-update text rides along
-// in a hidden field so that it is saved unchanged.
+// The options page "SSTP設定": the mascot's server and port, the characters
+// to name, the script texts sent before and after the item lines, and a
+// button that sends a test notice and says what became of it. The no-update
+// text rides along in a hidden field so that it is saved unchanged.
 #pragma once
 
 #include "ui/PropertyPage.h"
@@ -11,4 +12,10 @@ class SstpPage : public PropertyPage {
 
   int OnInitDialog() override;
   void OnOK() override;
+  void OnCommand(UINT id, UINT notifyCode) override;
+
+ private:
+  // Sends the no-update text to the server and port as the fields hold them
+  // now, waits for the outcome and shows it; saves nothing.
+  void SendTestNotice();
 };

@@ -6,46 +6,10 @@
 
 #include <string>
 
-#include "PluginLibrary.h"
-#include "SheetDriver.h"
-#include "TempFolder.h"
+#include "OptionsFixture.h"
 #include "resources/ResourceIds.h"
 
 namespace {
-
-constexpr INT32 kConfigurationCall = 0;
-
-// One plug-in in a fresh folder, with or without an INI beside it.
-class OptionsFixture {
- public:
-  explicit OptionsFixture(const std::string* ini = nullptr)
-      : plugin_(folder_, "sstpnotify.dll", ini), iniPath_(folder_.File("sstpnotify.ini")) {}
-
-  // Runs one configuration call while `script` drives the sheet.
-  INT32 Configure(SheetDriver::Script script, HWND owner = nullptr, bool* driven = nullptr) {
-    SheetDriver driver(std::move(script));
-    const INT32 result = plugin_.SstpNotify()(owner, nullptr, 0, kConfigurationCall, 0);
-    const bool ok = driver.Finish();
-    if (driven != nullptr) *driven = ok;
-    EXPECT_TRUE(ok) << "the sheet was not driven to its end";
-    return result;
-  }
-
-  std::string Value(const char* section, const char* key) const {
-    char text[4096] = {};
-    GetPrivateProfileStringA(section, key, "<missing>", text, sizeof(text), iniPath_.c_str());
-    return text;
-  }
-  std::string IniBytes() const { return ReadFileBytes(iniPath_); }
-  bool ReportExists() const { return FileExists(folder_.File("sstpnotify.htm")); }
-  bool IniExists() const { return FileExists(iniPath_); }
-  bool loaded() const { return plugin_.handle() != nullptr; }
-
- private:
-  TempFolder folder_;
-  PluginLibrary plugin_;
-  std::string iniPath_;
-};
 
 std::string IniWith(const std::string& option, const std::string& sstp = "") {
   return "[Option]\r\n" + option + "[SSTP]\r\n" + sstp;
@@ -161,18 +125,21 @@ TEST(OptionsSheet, PortFieldIsReadAsSignedNumberOrZero) {
 TEST(OptionsSheet, TextsAreShownAndStoredUpToTheirLimit) {
   const std::string noUpdate = "\\s4" + std::string(1990, 'n');
   const std::string ini = IniWith("", "Server=mascot.invalid\r\nSSTPPort=12345\r\nNoUpdate=" +
-                                          noUpdate + "\r\n");
+                                          noUpdate + "\r\nIfGhost=one,two\r\n");
   OptionsFixture fixture(&ini);
-  std::string server, port;
+  std::string server, port, ifGhost;
   fixture.Configure([&](SheetDriver& d) {
     d.ShowPage(1);
     server = d.Text(IDC_SERVER);
     port = d.Text(IDC_PORT);
+    ifGhost = d.Text(IDC_IF_GHOST);
     d.SetText(IDC_HEADER, std::string(2500, 'h'));
     d.PressOk();
   });
   EXPECT_EQ("mascot.invalid", server);
   EXPECT_EQ("12345", port);
+  EXPECT_EQ("one,two", ifGhost);
+  EXPECT_EQ("one,two", fixture.Value("SSTP", "IfGhost"));
   EXPECT_EQ(std::string(1999, 'h'), fixture.Value("SSTP", "Header"));
   EXPECT_EQ(noUpdate, fixture.Value("SSTP", "NoUpdate"));
   EXPECT_EQ("mascot.invalid", fixture.Value("SSTP", "Server"));

@@ -4,6 +4,7 @@
 #include <prsht.h>
 
 #include <chrono>
+#include <string>
 
 const char kOptionsCaption[] = "\x83\x49\x83\x76\x83\x56\x83\x87\x83\x93";
 
@@ -12,14 +13,62 @@ namespace {
 constexpr auto kSheetDeadline = std::chrono::seconds(15);
 constexpr auto kPoll = std::chrono::milliseconds(20);
 
-HWND WaitForSheet() {
+template <typename Condition>
+bool WaitFor(Condition condition) {
   const auto deadline = std::chrono::steady_clock::now() + kSheetDeadline;
-  while (std::chrono::steady_clock::now() < deadline) {
-    HWND sheet = FindWindowA(nullptr, kOptionsCaption);
-    if (sheet != nullptr && PropSheet_GetCurrentPageHwnd(sheet) != nullptr) return sheet;
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() >= deadline) return false;
     std::this_thread::sleep_for(kPoll);
   }
-  return nullptr;
+  return true;
+}
+
+HWND WaitForSheet() {
+  HWND sheet = nullptr;
+  const bool shown = WaitFor([&] {
+    sheet = FindWindowA(nullptr, kOptionsCaption);
+    return sheet != nullptr && PropSheet_GetCurrentPageHwnd(sheet) != nullptr;
+  });
+  return shown ? sheet : nullptr;
+}
+
+struct OwnedDialogSearch {
+  HWND owner;
+  HWND found;
+};
+
+BOOL CALLBACK CheckOwnedDialog(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<OwnedDialogSearch*>(data);
+  char className[16] = {};
+  GetClassNameA(window, className, sizeof(className));
+  if (GetWindow(window, GW_OWNER) != search->owner || std::string(className) != "#32770" ||
+      !IsWindowVisible(window)) {
+    return TRUE;
+  }
+  search->found = window;
+  return FALSE;
+}
+
+// A message box that `owner` shows: the dialog window that it owns.
+HWND FindOwnedDialog(HWND owner) {
+  OwnedDialogSearch search = {owner, nullptr};
+  EnumThreadWindows(GetWindowThreadProcessId(owner, nullptr), CheckOwnedDialog,
+                    reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// The texts of the box's static controls (the icon's is empty), joined.
+std::string StaticTexts(HWND box) {
+  std::string texts;
+  for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    char className[16] = {};
+    GetClassNameA(child, className, sizeof(className));
+    if (lstrcmpiA(className, "Static") != 0) continue;
+    char text[2048] = {};
+    GetWindowTextA(child, text, sizeof(text));
+    texts += text;
+  }
+  return texts;
 }
 
 }  // namespace
@@ -71,6 +120,17 @@ std::string SheetDriver::Text(int id) const {
   std::string text(length + 1, '\0');
   GetWindowTextA(control, &text[0], length + 1);
   text.resize(length);
+  return text;
+}
+
+std::string SheetDriver::ClickAndReadMessageBox(int id) {
+  // Posted: the handler runs the box's modal loop before it returns.
+  PostMessageA(GetDlgItem(CurrentPage(), id), BM_CLICK, 0, 0);
+  HWND box = nullptr;
+  if (!WaitFor([&] { return (box = FindOwnedDialog(sheet_)) != nullptr; })) return std::string();
+  const std::string text = StaticTexts(box);
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  if (!WaitFor([&] { return !IsWindow(box); })) Fail();
   return text;
 }
 

@@ -35,6 +35,10 @@ class SheetDriver {
   void SetText(int id, const std::string& text);
   std::string Text(int id) const;
 
+  // Clicks a button whose handler shows a message box, reads the box's text
+  // and closes it with OK; empty when no box showed before the deadline.
+  std::string ClickAndReadMessageBox(int id);
+
   void PressOk();
   void PressCancel();
   // Marks the script as failed; the sheet is cancelled when it ends.
