@@ -5,6 +5,7 @@
 //   host <plugin.dll> notify <items.tsv> [--kind 0x11] [--call-type 1]
 //   host <plugin.dll> notify --none [--kind 0x11] [--call-type 1]
 //   host <plugin.dll> configure             open the tool's options sheet
+//   host <plugin.dll> test                  send a test notice, print the answer
 #include <windows.h>
 
 #include <cstdio>
@@ -12,6 +13,7 @@
 
 #include "NotifyCommand.h"
 #include "PluginExports.h"
+#include "TestCommand.h"
 #include "ToolList.h"
 
 namespace {
@@ -21,6 +23,7 @@ constexpr char kUsage[] =
     "       host <plugin.dll> notify <items.tsv> [--kind 0x11] [--call-type 1]\n"
     "       host <plugin.dll> notify --none [--kind 0x11] [--call-type 1]\n"
     "       host <plugin.dll> configure\n"
+    "       host <plugin.dll> test\n"
     "items.tsv: UTF-8, one item a line: title, URL, text, view URL, separated by tabs\n";
 
 int RunListCommand(const LoadedPlugin& plugin, const char* path) {
@@ -45,6 +48,7 @@ int RunConfigureCommand(SstpNotifyFunction sstpNotify) {
 int RunCommand(const LoadedPlugin& plugin, const char* path, int argc, char** argv) {
   if (argc == 0) return RunListCommand(plugin, path);
   const std::string command = argv[0];
+  if (command == "test") return RunTestCommand(plugin.path());
   if (command != "notify" && command != "configure") {
     std::fprintf(stderr, "unknown command %s\n\n%s", command.c_str(), kUsage);
     return 2;
