@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The plug-in at work, on a fresh machine: builds it, starts the mascot
 # emulator, plays the host that loads the DLL from a fresh folder and calls the
-# tool after a check of the bundled sample pages, then shows what the mascot
-# received and the report the plug-in wrote beside the DLL.
+# tool after a check of the bundled sample pages, sends a test notice that a
+# busy character answers, then shows what the mascot received and the report
+# the plug-in wrote beside the DLL.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build_dir=${BUILD_DIR:-$root/build}
@@ -37,7 +38,7 @@ received="$demo_dir/received.bin"
 # line; sets mascot_port, or fails when it stopped instead.
 start_mascot() {
   : >"$mascot_log"
-  wine "$build_dir/mascot.exe" --port "$1" --mutex sakura --count 2 \
+  wine "$build_dir/mascot.exe" --port "$1" --mutex sakura --count 3 --answer 200,200,409 \
     --save "$(winepath -w "$received")" >"$mascot_log" 2>&1 </dev/null &
   mascot_pid=$!
   local waited=0
@@ -52,7 +53,7 @@ start_mascot() {
   mascot_port=$(sed -n 's/^listening on [0-9.]*:\([0-9]*\).*/\1/p' "$mascot_log" | head -n 1)
 }
 
-echo "== Starting the mascot emulator (holds the mutex \"sakura\", serves two requests)"
+echo "== Starting the mascot emulator (holds the mutex \"sakura\", serves three requests)"
 if ! start_mascot "$default_port"; then
   echo "   port $default_port is taken; using a free one"
   start_mascot 0 || { echo "the mascot emulator did not start:"; cat "$mascot_log"; exit 1; }
@@ -74,6 +75,9 @@ wine "$build_dir/host.exe" "$dll" notify sample-items.tsv --kind 0x11
 echo
 echo "== The host calls the tool after a check that found nothing"
 wine "$build_dir/host.exe" "$dll" notify --none --kind 0x11
+echo
+echo "== A test notice, as the options page's button sends it; the character is busy this time"
+wine "$build_dir/host.exe" "$dll" test || true
 
 waited=0
 while kill -0 "$mascot_pid" 2>/dev/null && [ $waited -lt $((ready_timeout * 10)) ]; do
