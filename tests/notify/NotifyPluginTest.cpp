@@ -169,6 +169,15 @@ TEST_F(NotifyPlugin, IfGhostFromTheIniNamesTheCharacters) {
   }
 }
 
+// A mascot program running as administrator: its mutex may only be waited on.
+TEST_F(NotifyPlugin, MascotWhoseMutexOnlyLetsOthersWaitGetsTheNotice) {
+  mascot.reset();
+  mascot = std::make_unique<NamedMutex>("sakura", true);
+  Load("", "Server=127.0.0.1\r\n");
+  EXPECT_EQ(1, Notify(OneItem(), 0x01));
+  ExpectNotified();
+}
+
 TEST_F(NotifyPlugin, NoMascotRunningReturnsPromptlyAndSendsNothing) {
   Load("", "Server=127.0.0.1\r\n");
   mascot.reset();
