@@ -14,9 +14,11 @@ struct AnswerText {
   UINT textId;
 };
 constexpr AnswerText kAnswerTexts[] = {
-    {200, IDS_TAKEN},   {204, IDS_TAKEN},         {409, IDS_BUSY},
-    {512, IDS_HIDDEN},  {420, IDS_REFUSED_BY_CHARACTER}, {400, IDS_BAD_REQUEST},
-    {503, IDS_UNAVAILABLE}, {404, IDS_NOT_RUNNING},
+    {200, IDS_TAKEN},       {204, IDS_TAKEN},
+    {409, IDS_BUSY},        {512, IDS_HIDDEN},
+    {420, IDS_REFUSED_BY_CHARACTER},
+    {400, IDS_BAD_REQUEST}, {503, IDS_UNAVAILABLE},
+    {404, IDS_NOT_RUNNING},
 };
 
 UINT TextIdOf(const SstpOutcome& outcome) {
