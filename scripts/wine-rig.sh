@@ -34,9 +34,15 @@ rig_start() {
 
   # A persistent server and a booted prefix, with every standard stream
   # detached so that Wine's background services never hold the caller's pipes.
+  # The first program of a session boots the prefix by itself (creating it
+  # when new), so plain "wineboot" is enough: "wineboot -i" would start a
+  # second service manager beside the first. A service started through one
+  # then reports to the other, and its start fails after a 10 s wait; the
+  # desktop process starts the RPC service that way, and a program that
+  # opened the desktop waited those 10 s for it.
   mkdir -p "$WINEPREFIX"
   wineserver -p </dev/null >/dev/null 2>&1
-  wine wineboot -i </dev/null >/dev/null 2>&1 || true
+  wine wineboot </dev/null >/dev/null 2>&1 || true
 
   # The display has no window manager. Wine's windows are unmanaged there, or
   # Wine waits up to two seconds for a window manager at every hide.

@@ -4,6 +4,7 @@
 
 #include "support/Heap.h"
 #include "ui/SpinEditText.h"
+#include "ui/UpDownMessages.h"
 
 namespace {
 
@@ -80,8 +81,8 @@ LRESULT OnCreate(HWND window, HWND parent) {
   const LRESULT font = SendMessageA(parent, WM_GETFONT, 0, 0);
   SendMessageA(state->edit, WM_SETFONT, font, FALSE);
   SendMessageA(state->upDown, WM_SETFONT, font, FALSE);
-  SendMessageA(state->upDown, UDM_SETRANGE32, state->minimum, state->maximum);
-  SendMessageA(state->upDown, UDM_SETPOS32, 0, state->value);
+  SetUpDownRange(state->upDown, state->minimum, state->maximum);
+  SetUpDownPosition(state->upDown, state->minimum, state->maximum, state->value);
   SetWindowTextA(state->edit, FormatSpinEditNumber(state->value).bytes);
   StoreState(window, state);
   return 0;
@@ -94,9 +95,11 @@ void OnDestroy(HWND window) {
   HeapRelease(state);
 }
 
-// Allows or refuses one step of the arrows (non-zero refuses it).
+// Allows or refuses one step of the arrows (non-zero refuses it). An old
+// up-down that cannot hold the range would step through its own idea of it.
 LRESULT OnDeltaPos(HWND window, SpinEditState& state, const NMUPDOWN& step) {
-  if ((step.iPos == state.minimum && step.iDelta < 0) ||
+  if (!UpDownCanFollow(state.upDown, state.minimum, state.maximum) ||
+      (step.iPos == state.minimum && step.iDelta < 0) ||
       (step.iPos == state.maximum && step.iDelta > 0)) {
     BeepAtUser();
     return 1;
@@ -131,7 +134,8 @@ void OnEditChanged(HWND window, SpinEditState* state) {
   // has already moved it (its own change ran this check), and an entry just
   // begun ("" or "-") must stay as typed rather than turn into a number.
   if (wellShaped && !IsUnfinishedSpinEditEntry(text.bytes)) {
-    SendMessageA(state->upDown, UDM_SETPOS32, 0, Clamp(number, state->minimum, state->maximum));
+    SetUpDownPosition(state->upDown, state->minimum, state->maximum,
+                      Clamp(number, state->minimum, state->maximum));
     if ((state = StateOf(window)) == nullptr) return;
   }
   NotifyOwner(window);
@@ -141,7 +145,7 @@ LRESULT OnSetRange(HWND window, SpinEditState* state, int minimum, int maximum) 
   if (minimum > maximum) return 0;
   state->minimum = minimum;
   state->maximum = maximum;
-  SendMessageA(state->upDown, UDM_SETRANGE32, minimum, maximum);
+  SetUpDownRange(state->upDown, minimum, maximum);
   const int value = Clamp(state->value, minimum, maximum);
   if (value != state->value) {
     state->value = value;
@@ -154,16 +158,37 @@ LRESULT OnSetRange(HWND window, SpinEditState* state, int minimum, int maximum) 
 LRESULT OnSetValue(HWND window, SpinEditState* state, int value) {
   if (value < state->minimum || value > state->maximum) return 0;
   state->value = value;
-  SendMessageA(state->upDown, UDM_SETPOS32, 0, value);
+  SetUpDownPosition(state->upDown, state->minimum, state->maximum, value);
   if ((state = StateOf(window)) != nullptr) ShowNumber(window, state->edit, value);
   return 1;
 }
 
+// The field's number as the up-down would read it: a finished, well-shaped
+// number within the range, or else the cached value.
+int NumberInField(const SpinEditState& state) {
+  const SpinEditText text = ReadText(state.edit);
+  if (IsUnfinishedSpinEditEntry(text.bytes) ||
+      !SpinEditTextHasValidShape(text.bytes, state.minimum)) {
+    return state.value;
+  }
+  const int number = ParseSpinEditNumber(text.bytes);
+  return number < state.minimum || number > state.maximum ? state.value : number;
+}
+
+// An up-down without the 32-bit messages would answer 0 here; the field then
+// says what it holds.
 LRESULT OnGetValue(SpinEditState& state) {
-  BOOL failed = FALSE;
-  const int position = static_cast<int>(
-      SendMessageA(state.upDown, UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&failed)));
-  if (!failed) state.value = position;
+  int position = 0;
+  switch (ReadUpDownPosition(state.upDown, &position)) {
+    case UpDownReading::kPosition:
+      state.value = position;
+      break;
+    case UpDownReading::kError:
+      break;
+    case UpDownReading::kUnanswered:
+      state.value = NumberInField(state);
+      break;
+  }
   return state.value;
 }
 
