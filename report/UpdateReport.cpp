@@ -12,9 +12,17 @@ namespace {
 
 constexpr char kLineEnd[] = "\r\n";
 
+// A browser guesses the encoding of an unlabelled page, and a title that mixes
+// half-width katakana with kanji makes it guess wrong; the declaration, within
+// the first 1024 bytes, ends the guessing.
+constexpr char kEncoding[] =
+    "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\">";
+// "<title>Vyrexの更新情報</title>", for the browser's tab and history
+constexpr char kTitle[] = "<title>Vyrex\x82\xCC\x8D\x58\x90\x56\x8F\xEE\x95\xF1</title>";
 // "<h1>Vyrexの更新情報</h1>"
 constexpr char kHeading[] = "<h1>Vyrex\x82\xCC\x8D\x58\x90\x56\x8F\xEE\x95\xF1</h1>";
-constexpr const char* kOpeningLines[] = {"<html>", "<head>", "</head>", "<body>", kHeading};
+constexpr const char* kOpeningLines[] = {"<html>", "<head>", kEncoding, kTitle,
+                                         "</head>", "<body>", kHeading};
 constexpr const char* kClosingTags[] = {"</font></p>", "</body>", "</html>"};
 
 // Bytes of markup around each item, for reserving the page at once.

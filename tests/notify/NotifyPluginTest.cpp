@@ -83,7 +83,11 @@ TEST_F(NotifyPlugin, ReportBytes) {
   items.Add(kWeather.c_str(), "http://a.example/", kCloudy.c_str(), "http://view.example/")
       .Add("<b>&", "http://b.example/?q=1&r=2", "", "");
   ASSERT_EQ(1, Notify(items, 0x01));
-  EXPECT_EQ(std::string("<html>\r\n<head>\r\n</head>\r\n<body>\r\n"
+  EXPECT_EQ(std::string("<html>\r\n<head>\r\n"
+                        "<meta http-equiv=\"Content-Type\" content=\"text/html; "
+                        "charset=Shift_JIS\">\r\n"
+                        "<title>Vyrex\x82\xCC\x8D\x58\x90\x56\x8F\xEE\x95\xF1</title>\r\n"
+                        "</head>\r\n<body>\r\n"
                         "<h1>Vyrex\x82\xCC\x8D\x58\x90\x56\x8F\xEE\x95\xF1</h1>\r\n") +
                 "<p><b>" + kWeather +
                 "</b><br><a href=\"http://view.example/\" target=\"_blank\">"

@@ -15,7 +15,10 @@
 namespace {
 
 const std::string kOpening =
-    "<html>\r\n<head>\r\n</head>\r\n<body>\r\n"
+    "<html>\r\n<head>\r\n"
+    "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\">\r\n"
+    "<title>Vyrex\x82\xCC\x8D\x58\x90\x56\x8F\xEE\x95\xF1</title>\r\n"
+    "</head>\r\n<body>\r\n"
     "<h1>Vyrex\x82\xCC\x8D\x58\x90\x56\x8F\xEE\x95\xF1</h1>\r\n";
 
 std::string Closing() {
