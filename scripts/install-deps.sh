@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Installs the cross compiler, Wine, Xvfb and the Japanese locale and font,
-# skipping everything that is already present.
+# Installs the cross compiler, Wine, Xvfb, the Japanese locale and font and
+# Chromium (the browser test), skipping everything that is already present.
 set -euo pipefail
 
 packages=(g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 mingw-w64-i686-dev wine wine32 xvfb xauth
-          locales fonts-ipafont-gothic cmake ninja-build googletest imagemagick zip)
+          locales fonts-ipafont-gothic cmake ninja-build googletest imagemagick zip chromium)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -16,7 +16,9 @@ if [ ${#missing[@]} -gt 0 ]; then
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     dpkg --add-architecture i386
   fi
-  apt-get update -qq
+  # A mirror in the middle of a sync fails one index now and then; the
+  # install below still says plainly when a package cannot be had.
+  apt-get update -qq || echo "apt-get update reported errors; installing with the lists it has" >&2
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
