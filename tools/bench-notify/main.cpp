@@ -1,29 +1,29 @@
 // Measures a notification call of the real plug-in DLL against the least any
 // implementation must do: write the same report bytes with one WriteFile and
-// send the same request with one send on a fresh loopback connection.
+// send the same request with one send on a fresh loopback connection. More
+// DLLs (an earlier build, say) are measured in the same rounds, turn about,
+// so that the machine's load weighs on each alike.
 //
-//   bench-notify <path\to\sstpnotify.dll>
+//   bench-notify <path\to\sstpnotify.dll> [<path\to\other.dll>...]
 #include <winsock.h>
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "BenchedPlugin.h"
 #include "SinkServer.h"
 #include "plugin/ToolItem.h"
 
 namespace {
 
-using SstpNotifyFunction = INT32(WINAPI*)(HWND, void*, INT32, INT32, INT32);
-
 constexpr int kItemCounts[] = {10, 1000, 10000};
 constexpr int kTextBytes = 60;
-constexpr INT32 kNotifyCall = 1;
-constexpr INT32 kAutomaticItemCheck = 0x11;
 constexpr DWORD kReceiveTimeoutMs = 30000;
 constexpr double kMillisecondsPerSecond = 1000.0;
 
@@ -121,6 +121,13 @@ double Median(std::vector<double> values) {
   return values[values.size() / 2];
 }
 
+// FNV-1a, to show at a glance whether two DLLs wrote the same bytes.
+unsigned Checksum(const std::string& bytes) {
+  unsigned hash = 2166136261u;
+  for (const char byte : bytes) hash = (hash ^ static_cast<unsigned char>(byte)) * 16777619u;
+  return hash;
+}
+
 std::string MakeFolder() {
   char base[MAX_PATH] = {};
   GetTempPathA(MAX_PATH, base);
@@ -129,11 +136,19 @@ std::string MakeFolder() {
   return folder;
 }
 
+// The figures of one DLL at one list length.
+struct Measurement {
+  std::vector<double> notifyTimes;
+  std::vector<double> baselineTimes;
+  std::string report;
+  std::string request;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: bench-notify <path\\to\\sstpnotify.dll>\n");
+    std::fprintf(stderr, "usage: bench-notify <path\\to\\sstpnotify.dll> [<other.dll>...]\n");
     return 2;
   }
   WSADATA winsock;
@@ -145,61 +160,59 @@ int main(int argc, char** argv) {
   }
   const HeldMutex mascot("sakura");
 
-  // The DLL in a fresh folder, with an INI that points it at the server.
+  // Each DLL in a folder of its own, with an INI that points it at the server.
   const std::string folder = MakeFolder();
-  const std::string dll = folder + "\\sstpnotify.dll";
-  const std::string reportPath = folder + "\\sstpnotify.htm";
-  const std::string baselinePath = folder + "\\baseline.htm";
-  if (!CopyFileA(argv[1], dll.c_str(), FALSE)) {
-    std::fprintf(stderr, "cannot copy %s\n", argv[1]);
-    return 1;
-  }
-  const std::string ini = "[SSTP]\r\nSSTPPort=" + std::to_string(server.port()) + "\r\n";
-  std::ofstream(folder + "\\sstpnotify.ini", std::ios::binary) << ini;
-  const HMODULE plugin = LoadLibraryA(dll.c_str());
-  const auto sstpNotify =
-      reinterpret_cast<SstpNotifyFunction>(GetProcAddress(plugin, "SSTPNotify"));
-  if (sstpNotify == nullptr) {
-    std::fprintf(stderr, "cannot load SSTPNotify from %s\n", dll.c_str());
-    return 1;
+  std::vector<std::unique_ptr<BenchedPlugin>> plugins;
+  for (int i = 1; i < argc; ++i) {
+    plugins.push_back(std::make_unique<BenchedPlugin>(
+        argv[i], folder + "\\dll" + std::to_string(i), server.port()));
+    if (!plugins.back()->loaded()) {
+      std::fprintf(stderr, "cannot load SSTPNotify from a copy of %s\n", argv[i]);
+      return 1;
+    }
+    std::printf("dll %d: %s\n", i, argv[i]);
   }
 
-  std::printf("%8s %12s %12s %8s %12s %12s\n", "items", "notify ms", "baseline ms", "ratio",
-              "report B", "request B");
+  std::printf("%8s %4s %12s %12s %8s %12s %12s %9s %9s\n", "items", "dll", "notify ms",
+              "baseline ms", "ratio", "report B", "request B", "report#", "request#");
   long connections = 0;
   int status = 0;
   for (int count : kItemCounts) {
     BenchItems items(count);
-    std::vector<double> notifyTimes;
-    std::vector<double> baselineTimes;
-    std::string report;
-    std::string request;
+    std::vector<Measurement> measured(plugins.size());
     for (int round = 0; round < Repetitions(count); ++round) {
-      const Stopwatch notify;
-      sstpNotify(nullptr, items.data(), items.count(), kNotifyCall, kAutomaticItemCheck);
-      notifyTimes.push_back(notify.Milliseconds());
-      request = server.WaitForConnection(++connections, kReceiveTimeoutMs);
-      report = ReadBytes(reportPath);
+      for (size_t i = 0; i < plugins.size(); ++i) {
+        const BenchedPlugin& plugin = *plugins[i];
+        Measurement& measurement = measured[i];
+        const Stopwatch notify;
+        plugin.Notify(items.data(), items.count());
+        measurement.notifyTimes.push_back(notify.Milliseconds());
+        measurement.request = server.WaitForConnection(++connections, kReceiveTimeoutMs);
+        measurement.report = ReadBytes(plugin.reportPath());
 
-      const Stopwatch baseline;
-      Baseline(baselinePath, report, server.port(), request);
-      baselineTimes.push_back(baseline.Milliseconds());
-      if (server.WaitForConnection(++connections, kReceiveTimeoutMs) != request) status = 1;
+        const Stopwatch baseline;
+        Baseline(plugin.scratchPath(), measurement.report, server.port(), measurement.request);
+        measurement.baselineTimes.push_back(baseline.Milliseconds());
+        if (server.WaitForConnection(++connections, kReceiveTimeoutMs) != measurement.request) {
+          status = 1;
+        }
+      }
     }
-    if (request.empty() || report.empty()) status = 1;
-    const double notifyMs = Median(notifyTimes);
-    const double baselineMs = Median(baselineTimes);
-    std::printf("%8d %12.3f %12.3f %8.2f %12zu %12zu\n", count, notifyMs, baselineMs,
-                notifyMs / baselineMs, report.size(), request.size());
+    for (size_t i = 0; i < plugins.size(); ++i) {
+      const Measurement& measurement = measured[i];
+      if (measurement.request.empty() || measurement.report.empty()) status = 1;
+      const double notifyMs = Median(measurement.notifyTimes);
+      const double baselineMs = Median(measurement.baselineTimes);
+      std::printf("%8d %4zu %12.3f %12.3f %8.2f %12zu %12zu  %08x  %08x\n", count, i + 1, notifyMs,
+                  baselineMs, notifyMs / baselineMs, measurement.report.size(),
+                  measurement.request.size(), Checksum(measurement.report),
+                  Checksum(measurement.request));
+    }
     std::fflush(stdout);
   }
-  if (status != 0) std::printf("the plug-in's request or report did not arrive whole\n");
+  if (status != 0) std::printf("a plug-in's request or report did not arrive whole\n");
 
-  FreeLibrary(plugin);
-  DeleteFileA(reportPath.c_str());
-  DeleteFileA(baselinePath.c_str());
-  DeleteFileA((folder + "\\sstpnotify.ini").c_str());
-  DeleteFileA(dll.c_str());
+  plugins.clear();
   RemoveDirectoryA(folder.c_str());
   WSACleanup();
   return status;
