@@ -1,37 +1,63 @@
 #include "report/HtmlEscape.h"
 
 #include <array>
+#include <cstdint>
+
+#include "support/ByteWords.h"
 
 namespace {
 
-// The character reference for each byte that needs one; null for the others.
-using References = std::array<const char*, 256>;
+template <std::size_t N>
+constexpr HtmlReference Reference(const char (&text)[N]) {
+  return HtmlReference{text, N - 1};
+}
 
-References BuildReferences() {
+using References = std::array<HtmlReference, 256>;
+
+constexpr References BuildReferences() {
   References references{};
-  references['&'] = "&amp;";
-  references['<'] = "&lt;";
-  references['>'] = "&gt;";
-  references['"'] = "&quot;";
-  references['\''] = "&#39;";
+  references['&'] = Reference("&amp;");
+  references['<'] = Reference("&lt;");
+  references['>'] = Reference("&gt;");
+  references['"'] = Reference("&quot;");
+  references['\''] = Reference("&#39;");
   return references;
 }
 
-const References kReferences = BuildReferences();
+constexpr References kReferences = BuildReferences();
+
+// True for the bytes where a scan stops: markup and the end of the text.
+constexpr std::array<bool, 256> BuildStops() {
+  std::array<bool, 256> stops{};
+  for (int byte = 0; byte < 256; ++byte) stops[byte] = kReferences[byte].text != nullptr;
+  stops[0] = true;
+  return stops;
+}
+
+constexpr std::array<bool, 256> kStops = BuildStops();
+
+bool StopsAt(const char* p) { return kStops[static_cast<unsigned char>(*p)]; }
+
+// Every markup byte is below this; Shift-JIS characters and letters are not.
+constexpr std::uint8_t kAboveMarkup = 0x3F;
 
 }  // namespace
 
-void AppendHtmlEscaped(std::string& page, const char* text) {
-  const char* run = text;
+// Words without a byte below kAboveMarkup are passed over whole; only the
+// others are looked at byte by byte.
+const char* FindMarkup(const char* text) {
   const char* p = text;
-  for (;; ++p) {
-    const unsigned char byte = static_cast<unsigned char>(*p);
-    if (byte == 0) break;
-    const char* reference = kReferences[byte];
-    if (reference == nullptr) continue;
-    page.append(run, p - run);
-    page.append(reference);
-    run = p + 1;
+  for (; !IsWordAligned(p); ++p) {
+    if (StopsAt(p)) return p;
   }
-  page.append(run, p - run);
+  for (;; p += kWordBytes) {
+    if (!HasByteBelow(LoadWord(p), kAboveMarkup)) continue;
+    for (std::size_t i = 0; i < kWordBytes; ++i) {
+      if (StopsAt(p + i)) return p + i;
+    }
+  }
+}
+
+const HtmlReference& ReferenceFor(char markup) {
+  return kReferences[static_cast<unsigned char>(markup)];
 }

@@ -5,9 +5,11 @@
 
 #include <string>
 
+#include "GuardedText.h"
 #include "TempFolder.h"
 #include "TestItems.h"
 #include "plugin/ProductInfo.h"
+#include "plugin/ToolItem.h"
 #include "report/UpdateReport.h"
 #include "settings/Settings.h"
 #include "support/FileStream.h"
@@ -61,6 +63,23 @@ TEST(UpdateReport, EscapesMarkupInTitlesLinksAndTexts) {
             BuildUpdateReport(items.data(), items.count()));
 }
 
+// Texts are searched for markup a word at a time, never past their end.
+TEST(UpdateReport, TextsEndingAtAnUnreadablePageAreWrittenWhole) {
+  const struct {
+    const char* text;
+    const char* escaped;
+  } cases[] = {{"", ""}, {"a", "a"}, {"ab<", "ab&lt;"}, {"\x83\x5C&", "\x83\x5C&amp;"},
+               {"abcdefg", "abcdefg"}};
+  GuardedText guarded;
+  ASSERT_TRUE(guarded.usable());
+  for (const auto& c : cases) {
+    ToolItem item = ToolItem();
+    item.Title = guarded.Place(c.text);
+    const ToolItem* list[] = {&item};
+    EXPECT_EQ(kOpening + Paragraph(c.escaped, "", "") + Closing(), BuildUpdateReport(list, 1));
+  }
+}
+
 TEST(UpdateReport, NullFieldsAreEmptyAndNullEntriesAreLeftOut) {
   TestItems items;
   items.AddNull().Add(nullptr, nullptr, nullptr, nullptr).AddNull().Add("T", "http://u/", "I");
@@ -85,14 +104,19 @@ TEST_F(ReportFile, ReplacesTheWholePreviousPage) {
 
 TEST_F(ReportFile, LongListIsWrittenWhole) {
   TestItems items;
+  std::string paragraphs;
   for (int i = 0; i < 3000; ++i) {
     const std::string title = "title <" + std::to_string(i) + ">";
     items.Add(title.c_str(), "http://u/?a&b", "\x95\x5C info", i % 2 ? "http://v/" : "");
+    paragraphs += Paragraph("title &lt;" + std::to_string(i) + "&gt;",
+                            i % 2 ? "http://v/" : "http://u/?a&amp;b", "\x95\x5C info");
   }
   WriteUpdateReport(items.data(), items.count());
   const std::string expected = BuildUpdateReport(items.data(), items.count());
   EXPECT_GT(expected.size(), 300000u);
   EXPECT_TRUE(expected == ReadFileBytes(settings.reportPath));
+  // Character references and texts that straddle the writes stay whole.
+  EXPECT_TRUE(expected == kOpening + paragraphs + Closing());
 }
 
 TEST_F(ReportFile, UnwritablePlacesAreSkipped) {
