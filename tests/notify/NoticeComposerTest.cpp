@@ -4,6 +4,7 @@
 #include <string>
 
 #include "DefaultTexts.h"
+#include "GuardedText.h"
 #include "TestItems.h"
 #include "plugin/NoticeComposer.h"
 #include "plugin/ScriptText.h"
@@ -85,6 +86,32 @@ TEST(ScriptText, TrailBytesEqualToBackslashAreLeftAlone) {
 TEST(ScriptText, LineBreaksBecomeBlanks) {
   EXPECT_EQ("a b c d", Escaped("a\r\nb\nc\rd"));
   EXPECT_EQ("  ", Escaped("\n\n"));
+}
+
+// Second bytes can lie in the lead-byte range too ("字" is 0x8E 0x9A): lead
+// bytes pair off from where a character begins, so a backslash or a line
+// break after a run of them is judged by the run's length.
+TEST(ScriptText, RunsOfLeadRangeBytesPairOffFromTheirStart) {
+  const struct {
+    const char* text;
+    const char* script;
+  } cases[] = {
+      {"\x8E\x9A\\", "\x8E\x9A\\\\"},           // "字" then a backslash
+      {"\x8E\x9A\x83\\", "\x8E\x9A\x83\\"},       // "字ソ"
+      {"a\x83\x83\\", "a\x83\x83\\\\"},           // a pair, then a backslash
+      {"\x8E\x9A\x8E\x9A\x83", "\x8E\x9A\x8E\x9A"},  // a lone lead byte at the end
+      {"\x8E\x9A\x83\r\nb", "\x8E\x9A b"},         // and before a line break
+      {"\x83%", "\x83%"},                           // a lead byte takes any second byte
+      {"\x95\x5C%\x95\x5C\\", "\x95\x5C\\%\x95\x5C\\\\"},
+  };
+  GuardedText guarded;  // and never a byte past the end
+  ASSERT_TRUE(guarded.usable());
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.script, Escaped(c.text)) << c.text;
+    std::string script;
+    AppendScriptText(script, guarded.Place(c.text));
+    EXPECT_EQ(c.script, script) << c.text;
+  }
 }
 
 TEST(ScriptText, LeadByteAtTheEndIsDropped) {
