@@ -1,8 +1,12 @@
 #include "sstp/SstpRequest.h"
 
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
 #include <cstring>
 
 #include "sstp/SstpTransport.h"
+#include "support/ByteWords.h"
 
 namespace {
 
@@ -34,28 +38,82 @@ void AppendField(std::string& request, const char* field, const char* value) {
   request += kLineEnd;
 }
 
+bool IsLineBreak(char byte) { return byte == '\r' || byte == '\n'; }
+
+// The first CR or LF in [begin, end), or end. Both are below 0x0E, so a word
+// of four bytes none of which is below 0x0E is passed over whole.
+const char* FindLineBreak(const char* begin, const char* end) {
+  constexpr std::uint8_t kAboveLineBreaks = 0x0E;
+  const char* p = begin;
+  for (;;) {
+    while (end - p >= static_cast<std::ptrdiff_t>(kWordBytes) &&
+           !HasByteBelow(LoadWord(p), kAboveLineBreaks)) {
+      p += kWordBytes;
+    }
+    const std::ptrdiff_t left = end - p;
+    const char* const stop = left > static_cast<std::ptrdiff_t>(kWordBytes) ? p + kWordBytes : end;
+    for (; p != stop; ++p) {
+      if (IsLineBreak(*p)) return p;
+    }
+    if (p == end) return end;
+  }
+}
+
+// The same as AppendHeaderValue for the script, in place; a script of
+// megabytes rarely holds a line break, and nothing moves when it holds none.
+void DropLineBreaks(std::string& script) {
+  char* const begin = &script[0];
+  char* const end = begin + script.size();
+  char* const first = begin + (FindLineBreak(begin, end) - begin);
+  if (first == end) return;
+  script.resize(std::remove_if(first, end, IsLineBreak) - begin);
+}
+
 }  // namespace
 
-std::string BuildSstpRequest(const char* sender, const char* script, const char* ifGhost) {
+void WrapSstpRequest(const char* sender, std::string& script, const char* ifGhost) {
   const bool namesCharacters = ifGhost != nullptr && *ifGhost != '\0';
-  const std::size_t scriptSize = script != nullptr ? std::strlen(script) : 0;
-  std::string request;
-  request.reserve(kFixedRequestSize + (sender != nullptr ? std::strlen(sender) : 0) +
-                  (namesCharacters ? std::strlen(ifGhost) + kFixedRequestSize + 2 * scriptSize
-                                   : scriptSize));
-  request += kRequestLine;
-  request += kSstpVersion;
-  request += kLineEnd;
-  AppendField(request, kSenderField, sender);
+  DropLineBreaks(script);
+  std::string head;
+  head.reserve(kFixedRequestSize + (sender != nullptr ? std::strlen(sender) : 0) +
+               (namesCharacters ? std::strlen(ifGhost) : 0));
+  head += kRequestLine;
+  head += kSstpVersion;
+  head += kLineEnd;
+  AppendField(head, kSenderField, sender);
+  if (namesCharacters) AppendField(head, kIfGhostField, ifGhost);
+  head += kScriptField;
+  const std::size_t scriptSize = script.size();
+  // Room for the second copy first, so that it is appended from memory that
+  // stays where it is.
+  if (namesCharacters) script.reserve(head.size() + 2 * scriptSize + kFixedRequestSize);
+  script.insert(0, head);
+  script += kLineEnd;
   if (namesCharacters) {
-    AppendField(request, kIfGhostField, ifGhost);
-    AppendField(request, kScriptField, script);
+    script += kScriptField;
+    script.append(script.data() + head.size(), scriptSize);
+    script += kLineEnd;
   }
-  AppendField(request, kScriptField, script);
-  request += kCharsetLine;
-  request += kLineEnd;
-  request += kLineEnd;
+  script += kCharsetLine;
+  script += kLineEnd;
+  script += kLineEnd;
+}
+
+std::string BuildSstpRequest(const char* sender, const char* script, const char* ifGhost) {
+  std::string request;
+  if (script != nullptr) {
+    const std::size_t length = std::strlen(script);
+    request.reserve(length + kSstpRequestRoom);
+    request.append(script, length);
+  }
+  WrapSstpRequest(sender, request, ifGhost);
   return request;
+}
+
+SstpOutcome SendSstp(const char* host, int port, const char* sender, std::string& script,
+                     const char* ifGhost, const ExchangeLimits& limits) {
+  WrapSstpRequest(sender, script, ifGhost);
+  return SstpExchange(host, port, script.data(), script.size(), limits);
 }
 
 SstpOutcome SendSstp(const char* host, int port, const char* sender, const char* script,

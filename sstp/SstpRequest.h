@@ -2,15 +2,26 @@
 // that carries a notice script, and hands it to the transport.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "sstp/SstpOutcome.h"
 #include "sstp/SstpTransport.h"
 
+// Spare capacity beyond its size that lets a script string become the request
+// in its own memory (the other lines, with a sender of up to 64 bytes and no
+// IfGhost line).
+constexpr std::size_t kSstpRequestRoom = 128;
+
 // Sends the notice to host:port. `host` may be null or empty (the local
 // machine); `sender`, `script` and `ifGhost` are Shift-JIS texts. An
 // automatic notice does not wait for the answer; kTestNotice does.
 SstpOutcome SendSstp(const char* host, int port, const char* sender, const char* script,
+                     const char* ifGhost = nullptr,
+                     const ExchangeLimits& limits = kAutomaticNotice);
+// The same for a script in a string, which becomes the request: afterwards
+// `script` holds the bytes that were sent, and its memory can serve again.
+SstpOutcome SendSstp(const char* host, int port, const char* sender, std::string& script,
                      const char* ifGhost = nullptr,
                      const ExchangeLimits& limits = kAutomaticNotice);
 
@@ -21,3 +32,7 @@ SstpOutcome SendSstp(const char* host, int port, const char* sender, const char*
 // LF bytes inside a value are dropped so that it can never end its line
 // early; null counts as empty.
 std::string BuildSstpRequest(const char* sender, const char* script, const char* ifGhost = nullptr);
+// The same, built around the script in the string's own memory: no copy of a
+// long script when it has kSstpRequestRoom to spare (with `ifGhost` set, the
+// script's second copy is appended in the same string).
+void WrapSstpRequest(const char* sender, std::string& script, const char* ifGhost = nullptr);

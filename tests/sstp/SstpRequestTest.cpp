@@ -53,6 +53,20 @@ TEST(SstpRequest, LineBreakBytesInValuesCannotAddHeaders) {
   EXPECT_EQ(std::count(request.begin(), request.end(), '\n'), 5);
 }
 
+// A script is searched four bytes at a time: a line break is found in every
+// position of a word and in the bytes after the last whole word, and other
+// control bytes stay.
+TEST(SstpRequest, LineBreaksGoWhereverTheyStand) {
+  const std::string plain = "ab\tcdefgh\x01i";
+  for (size_t at = 0; at <= plain.size(); ++at) {
+    for (const char* lineBreak : {"\r", "\n", "\r\n"}) {
+      std::string script = plain;
+      script.insert(at, lineBreak);
+      EXPECT_EQ(BuildSstpRequest(kSender, script.c_str()), Expected(kSender, plain)) << at;
+    }
+  }
+}
+
 TEST(SstpRequest, DoubleByteCharactersSurviveLineBreakRemoval) {
   // "ソ" (0x83 0x5C) and "表" (0x95 0x5C) end in a backslash byte; a CR or LF
   // next to them goes, the characters stay whole.
