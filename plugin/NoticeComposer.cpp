@@ -1,12 +1,11 @@
 #include "plugin/NoticeComposer.h"
 
-#include <cstring>
-
 #include "plugin/ProductInfo.h"
 #include "plugin/ScriptText.h"
 #include "plugin/ToolItem.h"
 #include "settings/Settings.h"
 #include "sstp/SstpRequest.h"
+#include "support/TextLength.h"
 
 namespace {
 
@@ -18,21 +17,35 @@ constexpr char kLineBreak[] = "\\n";
 constexpr size_t kItemMarkupSize = 12;
 constexpr size_t kEscapeAllowance = 8;
 
+// The script's size, measured first: a list too large for memory fails at
+// once, and the script never moves while it grows. The request is later
+// built around it in the same memory.
 size_t EstimatedSize(const ToolItem* const* items, int count, const Settings& settings) {
   size_t size = settings.header.size() + settings.footer.size() + 8;
   for (int i = 0; i < count; ++i) {
     if (items[i] == nullptr) continue;
-    size += kItemMarkupSize + std::strlen(ItemText(items[i]->Title)) +
-            std::strlen(ItemText(items[i]->Info));
+    size += kItemMarkupSize + TextLength(ItemText(items[i]->Title)) +
+            TextLength(ItemText(items[i]->Info));
   }
-  return size + size / kEscapeAllowance;
+  return size + size / kEscapeAllowance + kSstpRequestRoom;
 }
+
+// The memory of the last notice, kept for the next one. The system clears
+// every page of fresh memory on first use, which for a list of thousands of
+// items costs more than composing the script; kept memory is used at once.
+// A notice larger than kKeptNoticeBytes gives its memory back.
+constexpr size_t kKeptNoticeBytes = 4 << 20;
+std::string keptNotice;
 
 }  // namespace
 
-std::string ComposeNoticeScript(const ToolItem* const* items, int count, const Settings& settings) {
-  if (items == nullptr) return settings.noUpdate;
-  std::string script;
+void ComposeNoticeScript(const ToolItem* const* items, int count, const Settings& settings,
+                         std::string& script) {
+  if (items == nullptr) {
+    script.assign(settings.noUpdate);
+    return;
+  }
+  script.clear();
   script.reserve(EstimatedSize(items, count, settings));
   script.append(settings.header);
   script.append(kHeaderSeparator);
@@ -47,11 +60,17 @@ std::string ComposeNoticeScript(const ToolItem* const* items, int count, const S
   }
   script.append(kLineBreak);
   script.append(settings.footer);
+}
+
+std::string ComposeNoticeScript(const ToolItem* const* items, int count, const Settings& settings) {
+  std::string script;
+  ComposeNoticeScript(items, count, settings, script);
   return script;
 }
 
 void ComposeNotice(const ToolItem* const* items, int count) {
-  const std::string script = ComposeNoticeScript(items, count, settings);
-  SendSstp(settings.server.c_str(), settings.sstpPort, kProductName, script.c_str(),
+  ComposeNoticeScript(items, count, settings, keptNotice);
+  SendSstp(settings.server.c_str(), settings.sstpPort, kProductName, keptNotice,
            settings.ifGhost.c_str());
+  if (keptNotice.capacity() > kKeptNoticeBytes) std::string().swap(keptNotice);
 }

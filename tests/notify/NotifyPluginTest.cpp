@@ -77,6 +77,28 @@ TEST_F(NotifyPlugin, TwoItemsWithTheDefaultTexts) {
             requests[0]);
 }
 
+// The memory of a notice serves the next one: a shorter notice after a long
+// one, and the no-update notice after it, carry nothing of what came before.
+TEST_F(NotifyPlugin, EachNoticeIsWholeAfterALongerOne) {
+  Load();
+  TestItems many;
+  std::string manyLines;
+  for (int i = 0; i < 2000; ++i) {
+    const std::string title = kNews + std::to_string(i);
+    many.AddText(title, kCloudy);
+    manyLines += ItemLines(title, kCloudy);
+  }
+  EXPECT_EQ(1, Notify(many, 0x01));
+  EXPECT_EQ(1, Notify(OneItem(), 0x01));
+  TestItems none;
+  EXPECT_EQ(0, Notify(none, 0x01));
+  const auto requests = listener.WaitForRequests(3);
+  ASSERT_EQ(3u, requests.size());
+  EXPECT_TRUE(SstpRequest(DefaultScript(manyLines)) == requests[0]);
+  EXPECT_EQ(SstpRequest(DefaultScript(ItemLines(kWeather, kCloudy))), requests[1]);
+  EXPECT_EQ(SstpRequest(kDefaultNoUpdate), requests[2]);
+}
+
 TEST_F(NotifyPlugin, ReportBytes) {
   Load();
   TestItems items;
