@@ -5,6 +5,7 @@
 #include "plugin/ToolItem.h"
 #include "settings/Settings.h"
 #include "sstp/SstpRequest.h"
+#include "support/ChunkBuffer.h"
 #include "support/TextLength.h"
 
 namespace {
@@ -47,19 +48,22 @@ void ComposeNoticeScript(const ToolItem* const* items, int count, const Settings
   }
   script.clear();
   script.reserve(EstimatedSize(items, count, settings));
-  script.append(settings.header);
-  script.append(kHeaderSeparator);
+  StringSink sink(script);
+  ChunkBuffer chunks(sink);
+  chunks.Append(settings.header.data(), settings.header.size());
+  chunks.AppendLiteral(kHeaderSeparator);
   for (int i = 0; i < count; ++i) {
     const ToolItem* item = items[i];
     if (item == nullptr) continue;
-    script.append(kItemMark);
-    AppendScriptText(script, ItemText(item->Title));
-    script.append(kItemIndent);
-    AppendScriptText(script, ItemText(item->Info));
-    script.append(kLineBreak);
+    chunks.AppendLiteral(kItemMark);
+    AppendScriptText(chunks, ItemText(item->Title));
+    chunks.AppendLiteral(kItemIndent);
+    AppendScriptText(chunks, ItemText(item->Info));
+    chunks.AppendLiteral(kLineBreak);
   }
-  script.append(kLineBreak);
-  script.append(settings.footer);
+  chunks.AppendLiteral(kLineBreak);
+  chunks.Append(settings.footer.data(), settings.footer.size());
+  chunks.Flush();
 }
 
 std::string ComposeNoticeScript(const ToolItem* const* items, int count, const Settings& settings) {

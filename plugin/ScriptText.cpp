@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "support/ChunkBuffer.h"
+
 namespace {
 
 // The classes from kBackslash on are the bytes that may need a change; from
@@ -68,7 +70,7 @@ bool FollowsLeadByte(const ByteClasses& classes, const char* start, const char* 
 
 // Only the bytes that may need a change are looked at closely; the runs
 // between them are copied whole.
-void AppendScriptText(std::string& script, const char* text) {
+void AppendScriptText(ChunkBuffer& script, const char* text) {
   const ByteClasses& classes = Classes();
   const char* run = text;       // not yet copied
   const char* boundary = text;  // where a character begins
@@ -81,20 +83,25 @@ void AppendScriptText(std::string& script, const char* text) {
       continue;
     }
     // Before the end or a line break, a lead byte is half a character: left out.
-    script.append(run, (secondByte ? special - 1 : special) - run);
-    const char* replacement = nullptr;
+    script.Append(run, (secondByte ? special - 1 : special) - run);
     const char* next = special + 1;
     switch (byteClass) {
-      case kBackslash: replacement = "\\\\"; break;
-      case kPercent: replacement = "\\%"; break;
+      case kBackslash: script.AppendLiteral("\\\\"); break;
+      case kPercent: script.AppendLiteral("\\%"); break;
       case kCarriageReturn:
-        replacement = " ";
+        script.AppendLiteral(" ");
         if (*next == '\n') ++next;
         break;
-      case kLineFeed: replacement = " "; break;
+      case kLineFeed: script.AppendLiteral(" "); break;
       default: return;  // the end
     }
-    script.append(replacement);
     run = boundary = next;
   }
+}
+
+void AppendScriptText(std::string& script, const char* text) {
+  StringSink sink(script);
+  ChunkBuffer buffer(sink);
+  AppendScriptText(buffer, text);
+  buffer.Flush();
 }

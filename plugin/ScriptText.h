@@ -9,4 +9,7 @@
 
 #include <string>
 
+class ChunkBuffer;
+
+void AppendScriptText(ChunkBuffer& script, const char* text);
 void AppendScriptText(std::string& script, const char* text);

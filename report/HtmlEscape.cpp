@@ -4,8 +4,14 @@
 #include <cstdint>
 
 #include "support/ByteWords.h"
+#include "support/ChunkBuffer.h"
 
 namespace {
+
+struct HtmlReference {
+  const char* text;  // null for a byte that stands for itself
+  std::size_t size;
+};
 
 template <std::size_t N>
 constexpr HtmlReference Reference(const char (&text)[N]) {
@@ -38,13 +44,13 @@ constexpr std::array<bool, 256> kStops = BuildStops();
 
 bool StopsAt(const char* p) { return kStops[static_cast<unsigned char>(*p)]; }
 
+
 // Every markup byte is below this; Shift-JIS characters and letters are not.
 constexpr std::uint8_t kAboveMarkup = 0x3F;
 
-}  // namespace
-
-// Words without a byte below kAboveMarkup are passed over whole; only the
-// others are looked at byte by byte.
+// The first markup byte of `text`, or its terminating zero byte. Words
+// without a byte below kAboveMarkup are passed over whole; only the others
+// are looked at byte by byte.
 const char* FindMarkup(const char* text) {
   const char* p = text;
   for (; !IsWordAligned(p); ++p) {
@@ -58,6 +64,15 @@ const char* FindMarkup(const char* text) {
   }
 }
 
-const HtmlReference& ReferenceFor(char markup) {
-  return kReferences[static_cast<unsigned char>(markup)];
+}  // namespace
+
+void AppendHtmlEscaped(ChunkBuffer& page, const char* text) {
+  for (;;) {
+    const char* markup = FindMarkup(text);
+    page.Append(text, markup - text);
+    if (*markup == '\0') return;
+    const HtmlReference& reference = kReferences[static_cast<unsigned char>(*markup)];
+    page.Append(reference.text, reference.size);
+    text = markup + 1;
+  }
 }

@@ -2,8 +2,9 @@
 
 #include "plugin/ProductInfo.h"
 #include "plugin/ToolItem.h"
-#include "report/PageBuffer.h"
+#include "report/HtmlEscape.h"
 #include "settings/Settings.h"
+#include "support/ChunkBuffer.h"
 #include "support/FileStream.h"
 
 namespace {
@@ -25,21 +26,21 @@ constexpr char kCreditLink[] = "\" target=\"_blank\">";
 constexpr char kCreditEnd[] = "</a><br>\r\n";
 constexpr char kClosing[] = "\r\n</font></p>\r\n</body>\r\n</html>\r\n";
 
-void AppendItem(PageBuffer& page, const ToolItem& item) {
+void AppendItem(ChunkBuffer& page, const ToolItem& item) {
   const char* viewUrl = ItemText(item.ViewUrl);
   const char* link = *viewUrl != '\0' ? viewUrl : ItemText(item.Url);
   page.AppendLiteral("<p><b>");
-  page.AppendEscaped(ItemText(item.Title));
+  AppendHtmlEscaped(page, ItemText(item.Title));
   page.AppendLiteral("</b><br><a href=\"");
-  page.AppendEscaped(link);
+  AppendHtmlEscaped(page, link);
   page.AppendLiteral("\" target=\"_blank\">");
-  page.AppendEscaped(link);
+  AppendHtmlEscaped(page, link);
   page.AppendLiteral("</a><br>");
-  page.AppendEscaped(ItemText(item.Info));
+  AppendHtmlEscaped(page, ItemText(item.Info));
   page.AppendLiteral("</p>");
 }
 
-void AppendPage(PageBuffer& page, const ToolItem* const* items, int count) {
+void AppendPage(ChunkBuffer& page, const ToolItem* const* items, int count) {
   page.AppendLiteral(kOpening);
   for (int i = 0; i < count; ++i) {
     if (items[i] != nullptr) AppendItem(page, *items[i]);
@@ -54,14 +55,8 @@ void AppendPage(PageBuffer& page, const ToolItem* const* items, int count) {
   page.Flush();
 }
 
-class StringSink : public PageSink {
- public:
-  void Take(const char* bytes, std::size_t size) override { page.append(bytes, size); }
-  std::string page;
-};
-
 // A failed write does not stop the later ones.
-class FileSink : public PageSink {
+class FileSink : public ChunkSink {
  public:
   explicit FileSink(FileStream& stream) : stream_(stream) {}
   void Take(const char* bytes, std::size_t size) override {
@@ -75,10 +70,11 @@ class FileSink : public PageSink {
 }  // namespace
 
 std::string BuildUpdateReport(const ToolItem* const* items, int count) {
-  StringSink sink;
-  PageBuffer page(sink);
+  std::string text;
+  StringSink sink(text);
+  ChunkBuffer page(sink);
   AppendPage(page, items, count);
-  return sink.page;
+  return text;
 }
 
 bool WriteReportFile(const std::string& path, const std::string& page) {
@@ -93,6 +89,6 @@ void WriteUpdateReport(const ToolItem* const* items, int count) {
   FileStream stream;
   if (!stream.Open(settings.reportPath.c_str(), kFileWriteAccess, kFileCreateAlways, false)) return;
   FileSink sink(stream);
-  PageBuffer page(sink);
+  ChunkBuffer page(sink);
   AppendPage(page, items, count);
 }
