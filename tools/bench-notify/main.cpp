@@ -27,7 +27,7 @@ constexpr int kTextBytes = 60;
 constexpr DWORD kReceiveTimeoutMs = 30000;
 constexpr double kMillisecondsPerSecond = 1000.0;
 
-int Repetitions(int items) { return items <= 10 ? 100 : items <= 1000 ? 40 : 11; }
+int Repetitions(int items) { return items <= 10 ? 101 : items <= 1000 ? 41 : 21; }
 
 class Stopwatch {
  public:
