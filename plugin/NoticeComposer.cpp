@@ -31,22 +31,11 @@ size_t EstimatedSize(const ToolItem* const* items, int count, const Settings& se
   return size + size / kEscapeAllowance + kSstpRequestRoom;
 }
 
-// The memory of the last notice, kept for the next one. The system clears
-// every page of fresh memory on first use, which for a list of thousands of
-// items costs more than composing the script; kept memory is used at once.
-// A notice larger than kKeptNoticeBytes gives its memory back.
-constexpr size_t kKeptNoticeBytes = 4 << 20;
-std::string keptNotice;
-
 }  // namespace
 
-void ComposeNoticeScript(const ToolItem* const* items, int count, const Settings& settings,
-                         std::string& script) {
-  if (items == nullptr) {
-    script.assign(settings.noUpdate);
-    return;
-  }
-  script.clear();
+std::string ComposeNoticeScript(const ToolItem* const* items, int count, const Settings& settings) {
+  if (items == nullptr) return settings.noUpdate;
+  std::string script;
   script.reserve(EstimatedSize(items, count, settings));
   StringSink sink(script);
   ChunkBuffer chunks(sink);
@@ -64,17 +53,11 @@ void ComposeNoticeScript(const ToolItem* const* items, int count, const Settings
   chunks.AppendLiteral(kLineBreak);
   chunks.Append(settings.footer.data(), settings.footer.size());
   chunks.Flush();
-}
-
-std::string ComposeNoticeScript(const ToolItem* const* items, int count, const Settings& settings) {
-  std::string script;
-  ComposeNoticeScript(items, count, settings, script);
   return script;
 }
 
 void ComposeNotice(const ToolItem* const* items, int count) {
-  ComposeNoticeScript(items, count, settings, keptNotice);
-  SendSstp(settings.server.c_str(), settings.sstpPort, kProductName, keptNotice,
+  std::string notice = ComposeNoticeScript(items, count, settings);
+  SendSstp(settings.server.c_str(), settings.sstpPort, kProductName, notice,
            settings.ifGhost.c_str());
-  if (keptNotice.capacity() > kKeptNoticeBytes) std::string().swap(keptNotice);
 }

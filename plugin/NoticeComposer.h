@@ -10,12 +10,8 @@ struct ToolItem;
 // The script for `count` items with the texts of `settings`; null `items`
 // gives the no-update text alone. Null entries are left out.
 std::string ComposeNoticeScript(const ToolItem* const* items, int count, const Settings& settings);
-// The same, written over what `script` held, in its memory when that is large
-// enough.
-void ComposeNoticeScript(const ToolItem* const* items, int count, const Settings& settings,
-                         std::string& script);
 
 // Composes the script with the settings in force and sends it; the outcome of
-// the exchange is not reported. The memory of the notice is kept for the next
-// one (up to a few megabytes) and given back when the library is unloaded.
+// the exchange is not reported. The request is built around the script in
+// the script's own memory, which is released before the call returns.
 void ComposeNotice(const ToolItem* const* items, int count);
