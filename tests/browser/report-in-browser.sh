@@ -3,11 +3,13 @@
 # host tool calls the shipped DLL from a fresh folder, headless Chromium (in
 # the Japanese locale) opens the report it wrote, and the decoded document
 # must hold the heading and every title as typed.
-#   report-in-browser.sh <build folder>
+#   report-in-browser.sh <build folder> [case]
+# With a case name, only that list is tried (CTest runs one test a case).
 # Needs the Wine rig's environment (WINEPREFIX and the rest, see
 # scripts/wine-rig.sh). No mascot runs, so the plug-in sends nothing.
 set -euo pipefail
 build_dir=$1
+only=${2:-}
 browser_seconds=60   # one page in one browser run
 leftover_seconds=10  # the browser's last processes ending after it
 heading='Vyrexの更新情報'
@@ -87,6 +89,10 @@ serialized() {
 
 failures=0
 cases=$(cut -f1 <<<"$table" | uniq)
+if [ -n "$only" ]; then
+  grep -qx "$only" <<<"$cases" || { echo "no case $only"; exit 1; }
+  cases=$only
+fi
 for name in $cases; do
   folder=$work/$name
   mkdir -p "$folder"
