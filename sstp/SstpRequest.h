@@ -19,8 +19,8 @@ constexpr std::size_t kSstpRequestRoom = 128;
 SstpOutcome SendSstp(const char* host, int port, const char* sender, const char* script,
                      const char* ifGhost = nullptr,
                      const ExchangeLimits& limits = kAutomaticNotice);
-// The same for a script in a string, which becomes the request: afterwards
-// `script` holds the bytes that were sent, and its memory can serve again.
+// The same for a script in a string, which becomes the request in its own
+// memory: afterwards `script` holds the bytes that were sent.
 SstpOutcome SendSstp(const char* host, int port, const char* sender, std::string& script,
                      const char* ifGhost = nullptr,
                      const ExchangeLimits& limits = kAutomaticNotice);
