@@ -20,24 +20,6 @@ constexpr char kLineEnd[] = "\r\n";
 // Room for the request's fixed lines.
 constexpr std::size_t kFixedRequestSize = 64;
 
-// Neither CR nor LF can be a Shift-JIS trail byte, so dropping them byte by
-// byte never splits a double-byte character.
-void AppendHeaderValue(std::string& request, const char* value) {
-  if (value == nullptr) return;
-  while (*value != '\0') {
-    const std::size_t run = std::strcspn(value, "\r\n");
-    request.append(value, run);
-    value += run;
-    if (*value != '\0') ++value;
-  }
-}
-
-void AppendField(std::string& request, const char* field, const char* value) {
-  request += field;
-  AppendHeaderValue(request, value);
-  request += kLineEnd;
-}
-
 bool IsLineBreak(char byte) { return byte == '\r' || byte == '\n'; }
 
 // The first CR or LF in [begin, end), or end. Both are below 0x0E, so a word
@@ -59,14 +41,24 @@ const char* FindLineBreak(const char* begin, const char* end) {
   }
 }
 
-// The same as AppendHeaderValue for the script, in place; a script of
-// megabytes rarely holds a line break, and nothing moves when it holds none.
-void DropLineBreaks(std::string& script) {
-  char* const begin = &script[0];
-  char* const end = begin + script.size();
-  char* const first = begin + (FindLineBreak(begin, end) - begin);
+// Drops every CR and LF from `text` at and after `from`, in place, so that a
+// value can never end its line early. Neither can be a Shift-JIS trail byte,
+// so no double-byte character is split. A script of megabytes rarely holds a
+// line break, and nothing moves when it holds none.
+void DropLineBreaks(std::string& text, std::size_t from = 0) {
+  char* const begin = &text[0];
+  char* const end = begin + text.size();
+  char* const first = begin + (FindLineBreak(begin + from, end) - begin);
   if (first == end) return;
-  script.resize(std::remove_if(first, end, IsLineBreak) - begin);
+  text.resize(std::remove_if(first, end, IsLineBreak) - begin);
+}
+
+void AppendField(std::string& request, const char* field, const char* value) {
+  request += field;
+  const std::size_t valueStart = request.size();
+  if (value != nullptr) request += value;
+  DropLineBreaks(request, valueStart);
+  request += kLineEnd;
 }
 
 }  // namespace

@@ -62,8 +62,7 @@ std::string LoadText(UINT id) {
   return text;
 }
 
-}  // namespace
-
+// `text` with %1 to %4 replaced by the given values; other bytes unchanged.
 std::string FillPlaceholders(const std::string& text, const std::string (&values)[4]) {
   std::string filled;
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -77,6 +76,8 @@ std::string FillPlaceholders(const std::string& text, const std::string (&values
   }
   return filled;
 }
+
+}  // namespace
 
 TestNoticeMessage DescribeTestNotice(const SstpOutcome& outcome, const std::string& server) {
   const UINT id = TextIdOf(outcome);

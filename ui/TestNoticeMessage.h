@@ -16,6 +16,3 @@ struct TestNoticeMessage {
 
 // `server` is the server the notice was sent to, as the page holds it.
 TestNoticeMessage DescribeTestNotice(const SstpOutcome& outcome, const std::string& server);
-
-// `text` with %1 to %4 replaced by the given values; other bytes unchanged.
-std::string FillPlaceholders(const std::string& text, const std::string (&values)[4]);
