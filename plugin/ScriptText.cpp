@@ -1,15 +1,12 @@
 #include "plugin/ScriptText.h"
 
-#include <windows.h>
-
 #include <array>
 
 #include "support/ChunkBuffer.h"
 
 namespace {
 
-// The classes from kBackslash on are the bytes that may need a change; from
-// kEnd on they cannot be the second byte of a character.
+// The classes from kBackslash on are the bytes that may need a change.
 enum ByteClass : unsigned char {
   kPlain,
   kLeadByte,
@@ -20,39 +17,60 @@ enum ByteClass : unsigned char {
   kLineFeed
 };
 
-using ByteClasses = std::array<unsigned char, 256>;
+struct ByteTable {
+  std::array<unsigned char, 256> classes;
+  std::array<bool, 256> canBeSecondByte;
+};
 
-// The lead bytes of the system code page, looked up once rather than per byte.
-ByteClasses BuildByteClasses() {
-  ByteClasses classes{};
+// The request declares Shift-JIS, and the mascot reads every byte as such:
+// its lead and second bytes count, whatever the system's code page is.
+bool IsShiftJisLeadByte(int value) {
+  return (value >= 0x81 && value <= 0x9F) || (value >= 0xE0 && value <= 0xFC);
+}
+
+bool IsShiftJisSecondByte(int value) { return value >= 0x40 && value <= 0xFC && value != 0x7F; }
+
+ByteTable BuildByteTable() {
+  ByteTable table{};
   for (int value = 0; value < 256; ++value) {
-    classes[value] = IsDBCSLeadByte(static_cast<BYTE>(value)) ? kLeadByte : kPlain;
+    table.classes[value] = IsShiftJisLeadByte(value) ? kLeadByte : kPlain;
+    table.canBeSecondByte[value] = IsShiftJisSecondByte(value);
   }
-  classes['\0'] = kEnd;
-  classes['\\'] = kBackslash;
-  classes['%'] = kPercent;
-  classes['\r'] = kCarriageReturn;
-  classes['\n'] = kLineFeed;
-  return classes;
+  table.classes['\0'] = kEnd;
+  table.classes['\\'] = kBackslash;
+  table.classes['%'] = kPercent;
+  table.classes['\r'] = kCarriageReturn;
+  table.classes['\n'] = kLineFeed;
+  return table;
 }
 
-const ByteClasses& Classes() {
-  static const ByteClasses classes = BuildByteClasses();
-  return classes;
+const ByteTable& Table() {
+  static const ByteTable table = BuildByteTable();
+  return table;
 }
 
-unsigned char ClassOf(const ByteClasses& classes, const char* p) {
-  return classes[static_cast<unsigned char>(*p)];
+unsigned char ClassOf(const ByteTable& table, const char* p) {
+  return table.classes[static_cast<unsigned char>(*p)];
+}
+
+// A lead byte whose next byte cannot complete its character: a reader takes
+// it as broken and the next byte on its own.
+bool IsBrokenLead(const ByteTable& table, const char* p) {
+  return ClassOf(table, p) == kLeadByte && !table.canBeSecondByte[static_cast<unsigned char>(p[1])];
+}
+
+bool NeedsLook(const ByteTable& table, const char* p) {
+  return ClassOf(table, p) >= kBackslash || IsBrokenLead(table, p);
 }
 
 // The first byte from `p` on that may need a change, four bytes a step; a
 // byte is read only once the one before it is known not to end the text.
-const char* FindSpecial(const ByteClasses& classes, const char* p) {
+const char* FindSpecial(const ByteTable& table, const char* p) {
   for (;; p += 4) {
-    if (ClassOf(classes, p) >= kBackslash) return p;
-    if (ClassOf(classes, p + 1) >= kBackslash) return p + 1;
-    if (ClassOf(classes, p + 2) >= kBackslash) return p + 2;
-    if (ClassOf(classes, p + 3) >= kBackslash) return p + 3;
+    if (NeedsLook(table, p)) return p;
+    if (NeedsLook(table, p + 1)) return p + 1;
+    if (NeedsLook(table, p + 2)) return p + 2;
+    if (NeedsLook(table, p + 3)) return p + 3;
   }
 }
 
@@ -60,9 +78,9 @@ const char* FindSpecial(const ByteClasses& classes, const char* p) {
 // would end. A character begins at `start` and after every byte that is not
 // a lead byte, and from there lead bytes pair off with the byte that
 // follows: so the count of lead bytes right before `special` tells.
-bool FollowsLeadByte(const ByteClasses& classes, const char* start, const char* special) {
+bool FollowsLeadByte(const ByteTable& table, const char* start, const char* special) {
   const char* p = special;
-  while (p != start && ClassOf(classes, p - 1) == kLeadByte) --p;
+  while (p != start && ClassOf(table, p - 1) == kLeadByte) --p;
   return (special - p) % 2 == 1;
 }
 
@@ -71,21 +89,19 @@ bool FollowsLeadByte(const ByteClasses& classes, const char* start, const char* 
 // Only the bytes that may need a change are looked at closely; the runs
 // between them are copied whole.
 void AppendScriptText(ChunkBuffer& script, const char* text) {
-  const ByteClasses& classes = Classes();
+  const ByteTable& table = Table();
   const char* run = text;       // not yet copied
   const char* boundary = text;  // where a character begins
   for (;;) {
-    const char* special = FindSpecial(classes, boundary);
-    const unsigned char byteClass = ClassOf(classes, special);
-    const bool secondByte = FollowsLeadByte(classes, boundary, special);
-    if (byteClass < kEnd && secondByte) {  // a trail byte, part of its character
+    const char* special = FindSpecial(table, boundary);
+    if (FollowsLeadByte(table, boundary, special)) {  // a second byte, part of its character
       boundary = special + 1;
       continue;
     }
-    // Before the end or a line break, a lead byte is half a character: left out.
-    script.Append(run, (secondByte ? special - 1 : special) - run);
+    script.Append(run, special - run);
     const char* next = special + 1;
-    switch (byteClass) {
+    switch (ClassOf(table, special)) {
+      case kLeadByte: break;  // half a character: left out
       case kBackslash: script.AppendLiteral("\\\\"); break;
       case kPercent: script.AppendLiteral("\\%"); break;
       case kCarriageReturn:
