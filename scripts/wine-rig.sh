@@ -9,8 +9,17 @@ rig_start() {
   export WINEPREFIX="$build_dir/wineprefix"
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
+  # Wine takes its ANSI code page from the locale. glibc looks for the locale
+  # archive once per process, so a shell that started before install-deps.sh
+  # generated the locale cannot load it, while the programs it starts can:
+  # a new process checks that it exists, and bash's warning about this shell
+  # alone is silenced.
+  if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+    echo "The locale ja_JP.UTF-8 is missing; scripts/install-deps.sh generates it" >&2
+    return 1
+  fi
   export LANG=ja_JP.UTF-8
-  export LC_ALL=ja_JP.UTF-8
+  export LC_ALL=ja_JP.UTF-8 2>/dev/null
   export WINEARCH=win32
   unset WINELOADERNOEXEC
 
