@@ -29,21 +29,15 @@ BOOL AttachProcess(HINSTANCE library) {
 }  // namespace
 
 BOOL HandleLibraryEntry(HINSTANCE library, DWORD reason, void*) {
-  // Nothing may be thrown into the loader: a start-up that ran out of memory
-  // fails the load instead.
-  try {
-    switch (reason) {
-      case DLL_PROCESS_ATTACH:
-        return AttachProcess(library);
-      case DLL_PROCESS_DETACH:
-        if (Application* application = Application::Instance()) {
-          application->Shutdown();
-        }
-        return TRUE;
-      default:
-        return TRUE;
-    }
-  } catch (...) {
-    return reason == DLL_PROCESS_ATTACH ? FALSE : TRUE;
+  switch (reason) {
+    case DLL_PROCESS_ATTACH:
+      return AttachProcess(library);
+    case DLL_PROCESS_DETACH:
+      if (Application* application = Application::Instance()) {
+        application->Shutdown();
+      }
+      return TRUE;
+    default:
+      return TRUE;
   }
 }

@@ -238,12 +238,5 @@ LRESULT Window::WindowProc(UINT msg, WPARAM first, LPARAM second) {
   message = msg;
   wParam = first;
   lParam = second;
-  try {
-    return DefaultProc();
-  } catch (...) {
-    char text[kTraceBufferSize];
-    wsprintfA(text, "Error; Msg : %d %x\n", msg, msg);
-    OutputDebugStringA(text);
-    return 0;
-  }
+  return DefaultProc();
 }

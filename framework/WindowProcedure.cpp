@@ -26,15 +26,11 @@ Window* ObjectFor(HWND hwnd) {
 LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam,
                                  LPARAM lParam) {
   window_registry::ProcedureCall call;
-  try {
-    if (Window* object = ObjectFor(hwnd)) {
-      object->wParam = wParam;
-      object->lParam = lParam;
-      object->message = message;
-      return object->WindowProc(message, wParam, lParam);
-    }
-  } catch (...) {
-    // Nothing thrown by a handler may cross into the platform.
+  if (Window* object = ObjectFor(hwnd)) {
+    object->wParam = wParam;
+    object->lParam = lParam;
+    object->message = message;
+    return object->WindowProc(message, wParam, lParam);
   }
   return DefWindowProcA(hwnd, message, wParam, lParam);
 }

@@ -71,14 +71,7 @@ void Register(HWND hwnd, Window* object) {
 
 void Unregister(HWND hwnd) { registry().windows.erase(KeyOf(hwnd)); }
 
-void KeepTemporary(Object* wrapper) {
-  try {
-    registry().temporaries.push_back(wrapper);
-  } catch (...) {
-    delete wrapper;
-    throw;
-  }
-}
+void KeepTemporary(Object* wrapper) { registry().temporaries.push_back(wrapper); }
 
 ProcedureCall::ProcedureCall()
     : firstTemporary_(registry().temporaries.size()) {

@@ -7,8 +7,9 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <map>
 #include <vector>
+
+#include "support/SmallMap.h"
 
 class Object;
 class Window;
@@ -18,8 +19,8 @@ namespace window_registry {
 // Tickets run from 0 to kTicketLimit - 1 and then start again at 0.
 constexpr int kTicketLimit = 0xFFFFFF;
 
-using WindowMap = std::map<std::uintptr_t, Window*>;
-using PendingMap = std::map<int, Window*>;
+using WindowMap = SmallMap<std::uintptr_t, Window*>;
+using PendingMap = SmallMap<int, Window*>;
 
 WindowMap& windowMap();
 PendingMap& pendingWindows();

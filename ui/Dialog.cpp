@@ -10,7 +10,10 @@ const LPCSTR kDialogResourceType = MAKEINTRESOURCEA(5);  // RT_DIALOG
 
 }  // namespace
 
+Dialog::Dialog() { dialog_registry::NoteDialog(this); }
+
 Dialog::Dialog(HWND parent, int templateId) {
+  dialog_registry::NoteDialog(this);
   const void* data = LoadResourceData(
       resourceInstance(), MAKEINTRESOURCEA(LOWORD(templateId)),
       kDialogResourceType);
@@ -20,7 +23,10 @@ Dialog::Dialog(HWND parent, int templateId) {
   hasTemplate = 1;
 }
 
-Dialog::~Dialog() { dialog_registry::WithdrawPendingDialog(this); }
+Dialog::~Dialog() {
+  dialog_registry::WithdrawPendingDialog(this);
+  dialog_registry::ForgetDialog(this);
+}
 
 LRESULT Dialog::DefaultProc() {
   if (prevWndProc != nullptr) {

@@ -10,7 +10,7 @@
 
 class Dialog : public Window {
  public:
-  Dialog() = default;
+  Dialog();
   // Finds the template; a missing one leaves the dialog unable to run.
   Dialog(HWND parent, int templateId);
   // Withdraws a registration that never got a window.

@@ -9,6 +9,7 @@ namespace {
 
 struct Registry {
   PendingDialogs pending;
+  SmallMap<const Window*, Dialog*> live;
   int ticket = 0;
 };
 
@@ -22,6 +23,15 @@ Registry& registry() {
 PendingDialogs& pendingDialogs() { return registry().pending; }
 int dialogTicket() { return registry().ticket; }
 void SetDialogTicket(int ticket) { registry().ticket = ticket; }
+
+void NoteDialog(Dialog* dialog) { registry().live[dialog] = dialog; }
+void ForgetDialog(Dialog* dialog) { registry().live.erase(dialog); }
+
+Dialog* AsDialog(Window* window) {
+  const auto& live = registry().live;
+  const auto entry = live.find(window);
+  return entry != live.end() ? entry->second : nullptr;
+}
 
 void WithdrawPendingDialog(Dialog* dialog) {
   PendingDialogs& pending = registry().pending;
@@ -55,11 +65,7 @@ INT_PTR CALLBACK InitialDialogProc(HWND hwnd, UINT message, WPARAM, LPARAM) {
   Dialog* dialog = waiting->second;
   pending.erase(waiting);
   dialog->hwnd = hwnd;
-  try {
-    dialog->Subclass();
-  } catch (...) {
-    // Nothing may cross into the platform; the dialog stays unbound.
-  }
+  dialog->Subclass();
   dialog_registry::SetDialogTicket(dialog_registry::dialogTicket() + 1);
   return FALSE;
 }

@@ -6,16 +6,17 @@
 
 #include <windows.h>
 
-#include <map>
+#include "support/SmallMap.h"
 
 class Dialog;
+class Window;
 
 namespace dialog_registry {
 
 // A ticket that reaches kTicketLimit starts again at 0.
 constexpr int kTicketLimit = 0xFFFF;
 
-using PendingDialogs = std::map<int, Dialog*>;
+using PendingDialogs = SmallMap<int, Dialog*>;
 
 PendingDialogs& pendingDialogs();
 int dialogTicket();
@@ -24,6 +25,13 @@ void SetDialogTicket(int ticket);
 
 // Removes every entry that still names `dialog`.
 void WithdrawPendingDialog(Dialog* dialog);
+
+// Every dialog object that exists, so that a window object can be known as
+// one without run-time type information.
+void NoteDialog(Dialog* dialog);
+void ForgetDialog(Dialog* dialog);
+// `window` as the dialog it is, or null when it is none.
+Dialog* AsDialog(Window* window);
 
 }  // namespace dialog_registry
 

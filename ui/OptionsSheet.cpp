@@ -1,7 +1,5 @@
 #include "ui/OptionsSheet.h"
 
-#include <exception>
-
 #include "settings/SettingsStore.h"
 #include "support/ModuleHandles.h"
 #include "ui/CheckTypePage.h"
@@ -23,12 +21,9 @@ int RunOptionsSheet(HWND hwndHost) {
   SstpPage sstpPage;
   // Registered once per process; a repeated registration fails harmlessly.
   RegisterSpinEditClass(windowInstance());
-  try {
-    sheet.AddPage(&checkTypePage);
-    sheet.AddPage(&sstpPage);
-    if (sheet.RunModal(0) == kConfirmed) SaveSettings();
-  } catch (const std::exception&) {
-    // The sheet could not be shown; nothing is saved.
-  }
+  sheet.AddPage(&checkTypePage);
+  sheet.AddPage(&sstpPage);
+  // A sheet that could not be shown counts as cancelled: nothing is saved.
+  if (sheet.RunModal(0) == kConfirmed) SaveSettings();
   return 1;
 }

@@ -12,11 +12,7 @@ namespace {
 // registered so that the window's first message binds it.
 UINT CALLBACK PageCallback(HWND, UINT message, LPPROPSHEETPAGEA page) {
   if (message == PSPCB_CREATE && page != nullptr) {
-    try {
-      RegisterPendingDialog(reinterpret_cast<PropertyPage*>(page->lParam));
-    } catch (...) {
-      // The page then runs without its object.
-    }
+    RegisterPendingDialog(reinterpret_cast<PropertyPage*>(page->lParam));
   }
   return 1;
 }
@@ -46,7 +42,7 @@ const PROPSHEETPAGEA& PropertyPage::PageRecord() {
 }
 
 int PropertyPage::End(INT_PTR result) {
-  auto* sheet = dynamic_cast<Dialog*>(GetParentWindow());
+  Dialog* sheet = dialog_registry::AsDialog(GetParentWindow());
   return sheet != nullptr ? sheet->End(result) : 0;
 }
 

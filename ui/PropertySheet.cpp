@@ -41,10 +41,10 @@ PropertySheet::PropertySheet(const char* text, HWND parent, int startPage)
 
 INT_PTR PropertySheet::ShowSheet() {
   const std::size_t count = pages.size();
-  if (count == 0) throw PropertySheetError("property sheet without pages");
+  if (count == 0) return kSheetNotShown;
 
   HeapBlock records(HeapAllocateZeroed(kPageRecordSize, count));
-  if (!records) throw PropertySheetError("no memory for the page records");
+  if (!records) return kSheetNotShown;
 
   auto* bytes = static_cast<unsigned char*>(records.get());
   for (std::size_t i = 0; i < count; ++i) {
@@ -74,7 +74,8 @@ int PropertySheet::CreateModeless(LPARAM) {
   sheetHeader.dwFlags |= PSH_MODELESS;
   PendingDialogRegistration registration(this);
   sheetHeader.hInstance = resourceInstance();
-  return ShowSheet() != 0 ? 1 : 0;
+  const INT_PTR shown = ShowSheet();
+  return shown != 0 && shown != kSheetNotShown ? 1 : 0;
 }
 
 int PropertySheet::End(INT_PTR) {
@@ -86,19 +87,20 @@ int PropertySheet::End(INT_PTR) {
   return 1;
 }
 
-void PropertySheet::AddPage(PropertyPage* page) {
+bool PropertySheet::AddPage(PropertyPage* page) {
   if (hwnd == nullptr || !IsWindow(hwnd)) {
     pages.push_back(page);
-    return;
+    return true;
   }
   page->pageRecord.hInstance = resourceInstance();
   PROPSHEETPAGEA record = page->PageRecord();
   const HPROPSHEETPAGE made = CreatePropertySheetPageA(&record);
-  if (made == nullptr) throw PropertySheetError("page could not be made");
+  if (made == nullptr) return false;
   if (SendMessageA(hwnd, PSM_ADDPAGE, 0, reinterpret_cast<LPARAM>(made)) ==
       0) {
     DestroyPropertySheetPage(made);
-    throw PropertySheetError("sheet refused the page");
+    return false;
   }
   pages.push_back(page);
+  return true;
 }

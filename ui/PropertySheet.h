@@ -7,7 +7,6 @@
 #include <commctrl.h>
 #include <prsht.h>
 
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -17,11 +16,9 @@
 // The platform's macro would rename the class.
 #undef PropertySheet
 
-// Raised when a sheet cannot be shown or a page cannot be added to it.
-class PropertySheetError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
+// What ShowSheet gives when the sheet cannot be shown: PropertySheetA's own
+// failure value.
+constexpr INT_PTR kSheetNotShown = -1;
 
 // What RunModal gives for a platform result: 1 for a value above 0, else 2.
 INT_PTR ModalSheetResult(INT_PTR platformResult);
@@ -31,8 +28,9 @@ class PropertySheet : public Dialog {
   PropertySheet(const char* caption, HWND parent, int startPage);
   ~PropertySheet() override = default;
 
-  // Show the sheet with its pages; raise PropertySheetError when there are
-  // none or the page records cannot be made. `initParam` is not used.
+  // Show the sheet with its pages. A sheet without pages, or whose page
+  // records cannot be made, is not shown: RunModal then gives 2 (as when
+  // cancelled) and CreateModeless 0. `initParam` is not used.
   int CreateModeless(LPARAM initParam) override;
   INT_PTR RunModal(LPARAM initParam) override;
   // Closes the sheet as Cancel would (modal) or destroys it (modeless).
@@ -41,7 +39,8 @@ class PropertySheet : public Dialog {
   void OnCancel() override {}
 
   // Appends a page; on a live sheet the page is added to the window too.
-  void AddPage(PropertyPage* page);
+  // False when the page could not be made or the sheet refused it.
+  bool AddPage(PropertyPage* page);
 
   PROPSHEETHEADERA sheetHeader;
   std::vector<PropertyPage*> pages;

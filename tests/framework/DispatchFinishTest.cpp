@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 
 #include "FrameworkTestSupport.h"
 #include "ProbeWindow.h"
@@ -126,45 +125,6 @@ TEST(Destruction, SubclassedWindowGetsItsProcedureBackBeforeTheLastMessage) {
   EXPECT_EQ(nullptr, Window::FindHandle(hwnd));
   EXPECT_EQ(1, legacyDestroys);       // WM_DESTROY went to the old procedure
   EXPECT_EQ(0, legacyFinalMessages);  // WM_NCDESTROY to DefWindowProcA
-}
-
-TEST(Exceptions, HandlerExceptionIsAnsweredByThePlatformDefault) {
-  ProbeWindow probe;
-  WindowCleanup cleanup(probe);
-  ASSERT_EQ(1, probe.Make());
-  probe.interceptDefault = true;
-  probe.throwOnCtlColor = true;
-  const LRESULT platform = DefWindowProcA(probe.hwnd, WM_CTLCOLORDLG, 0, 0);
-  EXPECT_EQ(platform, probe.Send(WM_CTLCOLORDLG, 0, 0));
-  EXPECT_EQ(0, probe.defaultCalls);
-}
-
-TEST(Exceptions, ThrowingOnCreateStillCreatesTheWindow) {
-  // DefWindowProcA answers WM_CREATE with 0, which lets the creation go on.
-  ProbeWindow probe;
-  WindowCleanup cleanup(probe);
-  probe.throwOnCreate = true;
-  EXPECT_EQ(1, probe.Make());
-  EXPECT_TRUE(IsWindow(probe.hwnd));
-}
-
-class ThrowingDefault : public ProbeWindow {
- public:
-  LRESULT DefaultProc() override {
-    if (message == WM_COMMAND) throw std::runtime_error("default failed");
-    return ProbeWindow::DefaultProc();
-  }
-};
-
-TEST(Exceptions, DefaultProcessingExceptionWritesTheDebugLineAndGivesZero) {
-  ThrowingDefault probe;
-  WindowCleanup cleanup(probe);
-  ASSERT_EQ(1, probe.Make());
-  DebugOutputCapture output;
-  EXPECT_EQ(0, probe.Send(WM_COMMAND, MAKEWPARAM(5, 0), 0));
-  EXPECT_EQ("OnCommand 5 0", probe.lastCall);
-  EXPECT_EQ("Error; Msg : 273 111\n", output.text);
-  EXPECT_EQ(&probe, Window::FindHandle(probe.hwnd));
 }
 
 TEST(MissingRecords, DrawItemWithoutItsRecordGetsDefaultProcessing) {

@@ -12,7 +12,6 @@ namespace {
 
 constexpr DWORD kPollMs = 10;
 constexpr UINT kSendTimeoutMs = 5000;
-constexpr DWORD kDebugPrintException = 0x40010006;  // DBG_PRINTEXCEPTION_C
 
 void RegisterClassOnce(const char* name, WNDPROC procedure) {
   WNDCLASSA windowClass = {};
@@ -83,29 +82,6 @@ LRESULT SendWithTimeout(HWND hwnd, UINT message, WPARAM wParam,
     return 0;
   }
   return static_cast<LRESULT>(result);
-}
-
-DebugOutputCapture* DebugOutputCapture::current_ = nullptr;
-
-DebugOutputCapture::DebugOutputCapture() {
-  current_ = this;
-  handler_ = AddVectoredExceptionHandler(1, Collect);
-}
-
-DebugOutputCapture::~DebugOutputCapture() {
-  RemoveVectoredExceptionHandler(handler_);
-  current_ = nullptr;
-}
-
-LONG CALLBACK DebugOutputCapture::Collect(EXCEPTION_POINTERS* exception) {
-  const EXCEPTION_RECORD* record = exception->ExceptionRecord;
-  if (record->ExceptionCode == kDebugPrintException && current_ != nullptr &&
-      record->NumberParameters >= 2 && record->ExceptionInformation[0] > 0) {
-    current_->text.append(
-        reinterpret_cast<const char*>(record->ExceptionInformation[1]),
-        record->ExceptionInformation[0] - 1);
-  }
-  return EXCEPTION_CONTINUE_SEARCH;
 }
 
 std::string Hex(const void* handle) {

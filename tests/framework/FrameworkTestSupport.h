@@ -71,22 +71,6 @@ class UiDriver {
   std::thread thread_;
 };
 
-// Collects what OutputDebugStringA writes while it exists.
-class DebugOutputCapture {
- public:
-  DebugOutputCapture();
-  ~DebugOutputCapture();
-  DebugOutputCapture(const DebugOutputCapture&) = delete;
-  DebugOutputCapture& operator=(const DebugOutputCapture&) = delete;
-
-  std::string text;
-
- private:
-  static LONG CALLBACK Collect(EXCEPTION_POINTERS* exception);
-  static DebugOutputCapture* current_;
-  void* handler_;
-};
-
 // "null", "self" for `self`, else the wrapped handle in hex ("W0" when the
 // wrapper holds none).
 std::string Describe(const Window* window, const Window* self);

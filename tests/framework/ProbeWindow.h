@@ -71,12 +71,10 @@ class ProbeWindow : public Window {
   }
   int OnCreate(CREATESTRUCTA* create) override {
     Record("OnCreate", create != nullptr ? create->lpszName : "null");
-    if (throwOnCreate) throw std::runtime_error("refused");
     return createResult;
   }
   LRESULT OnCtlColor(DeviceContext* dc, Window* control, int type) override {
     Record("OnCtlColor", Describe(dc), Describe(control, this), type);
-    if (throwOnCtlColor) throw std::runtime_error("no colour");
     return keepHandled ? kHandledBrush : Window::OnCtlColor(dc, control, type);
   }
   void OnPaint() override {
@@ -217,8 +215,6 @@ class ProbeWindow : public Window {
 
   bool interceptDefault = false;
   bool keepHandled = false;
-  bool throwOnCreate = false;
-  bool throwOnCtlColor = false;
   int createResult = 1;
   int canClose = 1;
   std::string lastCall;
