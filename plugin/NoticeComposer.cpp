@@ -6,6 +6,7 @@
 #include "settings/Settings.h"
 #include "sstp/SstpRequest.h"
 #include "support/ChunkBuffer.h"
+#include "support/HeapText.h"
 #include "support/TextLength.h"
 
 namespace {
@@ -33,11 +34,14 @@ size_t EstimatedSize(const ToolItem* const* items, int count, const Settings& se
 
 }  // namespace
 
-std::string ComposeNoticeScript(const ToolItem* const* items, int count, const Settings& settings) {
-  if (items == nullptr) return settings.noUpdate;
-  std::string script;
-  script.reserve(EstimatedSize(items, count, settings));
-  StringSink sink(script);
+bool ComposeNoticeScript(const ToolItem* const* items, int count, const Settings& settings,
+                         HeapText& script) {
+  if (items == nullptr) {
+    script.Append(settings.noUpdate.data(), settings.noUpdate.size());
+    return !script.failed();
+  }
+  if (!script.Reserve(EstimatedSize(items, count, settings))) return false;
+  HeapTextSink sink(script);
   ChunkBuffer chunks(sink);
   chunks.Append(settings.header.data(), settings.header.size());
   chunks.AppendLiteral(kHeaderSeparator);
@@ -53,11 +57,12 @@ std::string ComposeNoticeScript(const ToolItem* const* items, int count, const S
   chunks.AppendLiteral(kLineBreak);
   chunks.Append(settings.footer.data(), settings.footer.size());
   chunks.Flush();
-  return script;
+  return !script.failed();
 }
 
 void ComposeNotice(const ToolItem* const* items, int count) {
-  std::string notice = ComposeNoticeScript(items, count, settings);
+  HeapText notice;
+  if (!ComposeNoticeScript(items, count, settings, notice)) return;
   SendSstp(settings.server.c_str(), settings.sstpPort, kProductName, notice,
            settings.ifGhost.c_str());
 }

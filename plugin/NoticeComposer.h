@@ -2,16 +2,17 @@
 // lines per item, footer; or the no-update text) and sends it over SSTP.
 #pragma once
 
-#include <string>
-
+class HeapText;
 struct Settings;
 struct ToolItem;
 
-// The script for `count` items with the texts of `settings`; null `items`
-// gives the no-update text alone. Null entries are left out.
-std::string ComposeNoticeScript(const ToolItem* const* items, int count, const Settings& settings);
+// Appends the script for `count` items with the texts of `settings` to
+// `script`; null `items` gives the no-update text alone. Null entries are
+// left out. False when memory ran out: the script is then not to be sent.
+bool ComposeNoticeScript(const ToolItem* const* items, int count, const Settings& settings,
+                         HeapText& script);
 
 // Composes the script with the settings in force and sends it; the outcome of
-// the exchange is not reported. The request is built around the script in
+// the exchange is not reported, and a script that found no memory is not sent. The request is built around the script in
 // the script's own memory, which is released before the call returns.
 void ComposeNotice(const ToolItem* const* items, int count);

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include <winsock.h>
+
 #include "sstp/SstpTransport.h"
 #include "support/ByteWords.h"
 
@@ -19,6 +21,15 @@ constexpr char kCharsetLine[] = "Charset: SJIS";
 constexpr char kLineEnd[] = "\r\n";
 // Room for the request's fixed lines.
 constexpr std::size_t kFixedRequestSize = 64;
+
+// A request that could not be built in memory was never sent.
+SstpOutcome NoMemoryForTheRequest(int port) {
+  SstpOutcome outcome;
+  outcome.result = SstpResult::kSendFailed;
+  outcome.port = SstpPortsToTry(port).ports[0];
+  outcome.error = WSAENOBUFS;
+  return outcome;
+}
 
 bool IsLineBreak(char byte) { return byte == '\r' || byte == '\n'; }
 
@@ -45,71 +56,80 @@ const char* FindLineBreak(const char* begin, const char* end) {
 // value can never end its line early. Neither can be a Shift-JIS trail byte,
 // so no double-byte character is split. A script of megabytes rarely holds a
 // line break, and nothing moves when it holds none.
-void DropLineBreaks(std::string& text, std::size_t from = 0) {
-  char* const begin = &text[0];
+void DropLineBreaks(HeapText& text, std::size_t from = 0) {
+  char* const begin = text.data();
+  if (begin == nullptr) return;
   char* const end = begin + text.size();
   char* const first = begin + (FindLineBreak(begin + from, end) - begin);
   if (first == end) return;
-  text.resize(std::remove_if(first, end, IsLineBreak) - begin);
+  text.Truncate(std::remove_if(first, end, IsLineBreak) - begin);
 }
 
-void AppendField(std::string& request, const char* field, const char* value) {
-  request += field;
+void AppendField(HeapText& request, const char* field, const char* value) {
+  request.Append(field);
   const std::size_t valueStart = request.size();
-  if (value != nullptr) request += value;
+  request.Append(value);
   DropLineBreaks(request, valueStart);
-  request += kLineEnd;
+  request.Append(kLineEnd);
 }
 
 }  // namespace
 
-void WrapSstpRequest(const char* sender, std::string& script, const char* ifGhost) {
+bool WrapSstpRequest(const char* sender, HeapText& script, const char* ifGhost) {
   const bool namesCharacters = ifGhost != nullptr && *ifGhost != '\0';
   DropLineBreaks(script);
-  std::string head;
-  head.reserve(kFixedRequestSize + (sender != nullptr ? std::strlen(sender) : 0) +
+  HeapText head;
+  head.Reserve(kFixedRequestSize + (sender != nullptr ? std::strlen(sender) : 0) +
                (namesCharacters ? std::strlen(ifGhost) : 0));
-  head += kRequestLine;
-  head += kSstpVersion;
-  head += kLineEnd;
+  head.Append(kRequestLine);
+  head.Append(kSstpVersion);
+  head.Append(kLineEnd);
   AppendField(head, kSenderField, sender);
   if (namesCharacters) AppendField(head, kIfGhostField, ifGhost);
-  head += kScriptField;
+  head.Append(kScriptField);
+  if (head.failed()) return false;
   const std::size_t scriptSize = script.size();
   // Room for the second copy first, so that it is appended from memory that
   // stays where it is.
-  if (namesCharacters) script.reserve(head.size() + 2 * scriptSize + kFixedRequestSize);
-  script.insert(0, head);
-  script += kLineEnd;
-  if (namesCharacters) {
-    script += kScriptField;
-    script.append(script.data() + head.size(), scriptSize);
-    script += kLineEnd;
+  if (namesCharacters) script.Reserve(head.size() + 2 * scriptSize + kFixedRequestSize);
+  script.Prepend(head.data(), head.size());
+  script.Append(kLineEnd);
+  if (namesCharacters && !script.failed()) {
+    script.Append(kScriptField);
+    script.Append(script.data() + head.size(), scriptSize);
+    script.Append(kLineEnd);
   }
-  script += kCharsetLine;
-  script += kLineEnd;
-  script += kLineEnd;
+  script.Append(kCharsetLine);
+  script.Append(kLineEnd);
+  script.Append(kLineEnd);
+  return !script.failed();
+}
+
+bool BuildSstpRequest(HeapText& request, const char* sender, const char* script,
+                      const char* ifGhost) {
+  if (script != nullptr) {
+    const std::size_t length = std::strlen(script);
+    request.Reserve(length + kSstpRequestRoom);
+    request.Append(script, length);
+  }
+  return WrapSstpRequest(sender, request, ifGhost);
 }
 
 std::string BuildSstpRequest(const char* sender, const char* script, const char* ifGhost) {
-  std::string request;
-  if (script != nullptr) {
-    const std::size_t length = std::strlen(script);
-    request.reserve(length + kSstpRequestRoom);
-    request.append(script, length);
-  }
-  WrapSstpRequest(sender, request, ifGhost);
-  return request;
+  HeapText request;
+  BuildSstpRequest(request, sender, script, ifGhost);
+  return std::string(request.data(), request.size());
 }
 
-SstpOutcome SendSstp(const char* host, int port, const char* sender, std::string& script,
+SstpOutcome SendSstp(const char* host, int port, const char* sender, HeapText& script,
                      const char* ifGhost, const ExchangeLimits& limits) {
-  WrapSstpRequest(sender, script, ifGhost);
+  if (!WrapSstpRequest(sender, script, ifGhost)) return NoMemoryForTheRequest(port);
   return SstpExchange(host, port, script.data(), script.size(), limits);
 }
 
 SstpOutcome SendSstp(const char* host, int port, const char* sender, const char* script,
                      const char* ifGhost, const ExchangeLimits& limits) {
-  const std::string request = BuildSstpRequest(sender, script, ifGhost);
+  HeapText request;
+  if (!BuildSstpRequest(request, sender, script, ifGhost)) return NoMemoryForTheRequest(port);
   return SstpExchange(host, port, request.data(), request.size(), limits);
 }

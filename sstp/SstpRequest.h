@@ -7,8 +7,9 @@
 
 #include "sstp/SstpOutcome.h"
 #include "sstp/SstpTransport.h"
+#include "support/HeapText.h"
 
-// Spare capacity beyond its size that lets a script string become the request
+// Spare capacity beyond its size that lets a script become the request
 // in its own memory (the other lines, with a sender of up to 64 bytes and no
 // IfGhost line).
 constexpr std::size_t kSstpRequestRoom = 128;
@@ -19,9 +20,10 @@ constexpr std::size_t kSstpRequestRoom = 128;
 SstpOutcome SendSstp(const char* host, int port, const char* sender, const char* script,
                      const char* ifGhost = nullptr,
                      const ExchangeLimits& limits = kAutomaticNotice);
-// The same for a script in a string, which becomes the request in its own
-// memory: afterwards `script` holds the bytes that were sent.
-SstpOutcome SendSstp(const char* host, int port, const char* sender, std::string& script,
+// The same for a script in heap memory, which becomes the request in its own
+// memory: afterwards `script` holds the bytes that were sent. A request that
+// finds no memory is not sent (kSendFailed, WSAENOBUFS).
+SstpOutcome SendSstp(const char* host, int port, const char* sender, HeapText& script,
                      const char* ifGhost = nullptr,
                      const ExchangeLimits& limits = kAutomaticNotice);
 
@@ -31,8 +33,13 @@ SstpOutcome SendSstp(const char* host, int port, const char* sender, std::string
 // Script line for every other character; both carry the same script. CR and
 // LF bytes inside a value are dropped so that it can never end its line
 // early; null counts as empty.
+// False when memory ran out (`request` then holds no usable request).
+bool BuildSstpRequest(HeapText& request, const char* sender, const char* script,
+                      const char* ifGhost = nullptr);
+// A copy in a string, for callers that keep it.
 std::string BuildSstpRequest(const char* sender, const char* script, const char* ifGhost = nullptr);
-// The same, built around the script in the string's own memory: no copy of a
-// long script when it has kSstpRequestRoom to spare (with `ifGhost` set, the
-// script's second copy is appended in the same string).
-void WrapSstpRequest(const char* sender, std::string& script, const char* ifGhost = nullptr);
+// The same, built around the script in its own memory: no copy of a long
+// script when it has kSstpRequestRoom to spare (with `ifGhost` set, the
+// script's second copy is appended in the same memory). False when memory
+// ran out.
+bool WrapSstpRequest(const char* sender, HeapText& script, const char* ifGhost = nullptr);

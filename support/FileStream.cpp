@@ -10,7 +10,8 @@ FileStream::~FileStream() {
 int FileStream::Open(const char* name, DWORD access, DWORD disposition, bool share) {
   record_ = FileOpen(name, access, disposition, share);
   if (record_ == nullptr) return 0;
-  fileName_ = name;
+  fileName_.Truncate(0);
+  fileName_.Append(name);
   return 1;
 }
 

@@ -2,9 +2,8 @@
 // when the stream is closed or destroyed.
 #pragma once
 
-#include <string>
-
 #include "support/FileAccess.h"
+#include "support/HeapText.h"
 #include "support/Stream.h"
 
 class FileStream : public Stream {
@@ -25,5 +24,5 @@ class FileStream : public Stream {
 
  private:
   FileRecord* record_ = nullptr;
-  std::string fileName_;
+  HeapText fileName_;  // kept when memory allows; nothing reads it back
 };

@@ -12,6 +12,7 @@
 #include "plugin/NoticeComposer.h"
 #include "plugin/ScriptText.h"
 #include "settings/Settings.h"
+#include "support/HeapText.h"
 
 namespace {
 
@@ -23,6 +24,12 @@ Settings DefaultTexts() {
   return texts;
 }
 
+std::string Script(const ToolItem* const* items, int count, const Settings& settings) {
+  HeapText script;
+  EXPECT_TRUE(ComposeNoticeScript(items, count, settings, script));
+  return std::string(script.data(), script.size());
+}
+
 std::string Escaped(const std::string& text) {
   std::string script;
   AppendScriptText(script, text.c_str());
@@ -32,9 +39,9 @@ std::string Escaped(const std::string& text) {
 }  // namespace
 
 TEST(NoticeComposer, NoListIsTheNoUpdateTextAlone) {
-  EXPECT_EQ(kDefaultNoUpdate, ComposeNoticeScript(nullptr, 0, DefaultTexts()));
+  EXPECT_EQ(kDefaultNoUpdate, Script(nullptr, 0, DefaultTexts()));
   Settings empty;
-  EXPECT_EQ("", ComposeNoticeScript(nullptr, 0, empty));
+  EXPECT_EQ("", Script(nullptr, 0, empty));
 }
 
 TEST(NoticeComposer, TwoItemsWithTheDefaultTexts) {
@@ -42,7 +49,7 @@ TEST(NoticeComposer, TwoItemsWithTheDefaultTexts) {
   items.AddText("A", "x").AddText("B", "y");
   EXPECT_EQ(kDefaultHeader + "\\n\\n" + kMark + "A" + kIndent + "x\\n" + kMark + "B" + kIndent +
                 "y\\n" + "\\n" + kDefaultFooter,
-            ComposeNoticeScript(items.data(), items.count(), DefaultTexts()));
+            Script(items.data(), items.count(), DefaultTexts()));
 }
 
 TEST(NoticeComposer, EmptyTextsKeepTheSeparators) {
@@ -50,7 +57,7 @@ TEST(NoticeComposer, EmptyTextsKeepTheSeparators) {
   items.Add("T", "", "").Add(nullptr, nullptr, nullptr);
   Settings empty;
   EXPECT_EQ("\\n\\n" + kMark + "T" + kIndent + "\\n" + kMark + kIndent + "\\n\\n",
-            ComposeNoticeScript(items.data(), items.count(), empty));
+            Script(items.data(), items.count(), empty));
 }
 
 TEST(NoticeComposer, NullEntriesAreLeftOut) {
@@ -60,7 +67,7 @@ TEST(NoticeComposer, NullEntriesAreLeftOut) {
   texts.header = "H";
   texts.footer = "F";
   EXPECT_EQ("H\\n\\n" + kMark + "A" + kIndent + "x\\n\\nF",
-            ComposeNoticeScript(items.data(), items.count(), texts));
+            Script(items.data(), items.count(), texts));
 }
 
 TEST(NoticeComposer, SettingsTextsPassUnchangedButItemTextsAreEscaped) {
@@ -70,7 +77,7 @@ TEST(NoticeComposer, SettingsTextsPassUnchangedButItemTextsAreEscaped) {
   texts.header = "\\s0%username\\";
   texts.footer = "\\e";
   EXPECT_EQ("\\s0%username\\\\n\\n" + kMark + "\\\\s4 50\\%" + kIndent + "\\\\w9\\n\\n\\e",
-            ComposeNoticeScript(items.data(), items.count(), texts));
+            Script(items.data(), items.count(), texts));
 }
 
 TEST(ScriptText, BackslashAndPercentShowAsTyped) {
@@ -154,5 +161,5 @@ TEST(ScriptText, LeadByteAtTheEndIsDropped) {
   items.AddText("t\x83", "i\x95");
   Settings empty;
   EXPECT_EQ("\\n\\n" + kMark + "t" + kIndent + "i\\n\\n",
-            ComposeNoticeScript(items.data(), items.count(), empty));
+            Script(items.data(), items.count(), empty));
 }
