@@ -1,6 +1,6 @@
 #include "ItemList.h"
 
-#include <cstdio>
+#include <windows.h>
 
 #include "TextConversion.h"
 
@@ -23,16 +23,15 @@ std::vector<std::string> SplitFields(const std::string& line) {
 
 }  // namespace
 
-// Plain C file reading: the C++ file streams would bring run-time imports
-// that the msvcrt.dll of Windows 98 lacks (_fstat64).
 bool ItemList::Load(const std::string& path) {
-  FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return false;
+  const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
   std::string text;
   char chunk[4096];
-  size_t read;
-  while ((read = std::fread(chunk, 1, sizeof(chunk), file)) > 0) text.append(chunk, read);
-  std::fclose(file);
+  DWORD read = 0;
+  while (ReadFile(file, chunk, sizeof(chunk), &read, nullptr) && read > 0) text.append(chunk, read);
+  CloseHandle(file);
   if (text.compare(0, 3, kUtf8Mark) == 0) text.erase(0, 3);
 
   size_t start = 0;

@@ -1,12 +1,11 @@
 #include "NotifyCommand.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "ItemList.h"
 #include "TextConversion.h"
+#include "runtime/ConsoleOutput.h"
 
 namespace {
 
@@ -20,11 +19,35 @@ struct NotifyOptions {
   INT32 callType = kDefaultCallType;
 };
 
+int DigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return 16;
+}
+
+// A whole argument as a number, read as the C library's strtol reads it
+// with base 0: an optional sign, then hexadecimal after 0x, octal after 0,
+// else decimal.
 bool ParseNumber(const char* text, INT32& value) {
-  char* end = nullptr;
-  const long number = std::strtol(text, &end, 0);
-  if (end == text || *end != '\0') return false;
-  value = static_cast<INT32>(number);
+  const char* p = text;
+  while (*p == ' ' || (*p >= '\t' && *p <= '\r')) ++p;
+  const bool negative = *p == '-';
+  if (*p == '-' || *p == '+') ++p;
+  unsigned base = 10;
+  if (p[0] == '0' && (p[1] == 'x' || p[1] == 'X') && DigitValue(p[2]) < 16) {
+    base = 16;
+    p += 2;
+  } else if (p[0] == '0') {
+    base = 8;
+  }
+  const char* digits = p;
+  unsigned long number = 0;
+  for (; *p != '\0' && DigitValue(*p) < static_cast<int>(base); ++p) {
+    number = number * base + static_cast<unsigned>(DigitValue(*p));
+  }
+  if (p == digits || *p != '\0') return false;
+  value = static_cast<INT32>(negative ? 0ul - number : number);
   return true;
 }
 
@@ -48,7 +71,7 @@ bool ParseOptions(int argc, char** argv, NotifyOptions& options) {
 void PrintItems(const ItemList& items) {
   int number = 0;
   for (const ToolItem* item : items.items()) {
-    std::printf("  item %d: %s\n", ++number, ShiftJisToUtf8(ItemText(item->Title)).c_str());
+    Print("  item %d: %s\n", ++number, ShiftJisToUtf8(ItemText(item->Title)).c_str());
   }
 }
 
@@ -57,22 +80,21 @@ void PrintItems(const ItemList& items) {
 int RunNotifyCommand(SstpNotifyFunction sstpNotify, int argc, char** argv) {
   NotifyOptions options;
   if (!ParseOptions(argc, argv, options)) {
-    std::fprintf(stderr,
-                 "usage: host <plugin.dll> notify <items.tsv> [--kind 0x11] [--call-type 1]\n"
-                 "       host <plugin.dll> notify --none [--kind 0x11] [--call-type 1]\n");
+    PrintError(
+        "usage: host <plugin.dll> notify <items.tsv> [--kind 0x11] [--call-type 1]\n"
+        "       host <plugin.dll> notify --none [--kind 0x11] [--call-type 1]\n");
     return 2;
   }
   ItemList items;
   if (!options.noItems && !items.Load(options.itemFile)) {
-    std::fprintf(stderr, "cannot read %s\n", options.itemFile.c_str());
+    PrintError("cannot read %s\n", options.itemFile.c_str());
     return 1;
   }
-  std::printf("calling SSTPNotify with %d item(s), call type %d, check kind 0x%02X\n",
+  Print("calling SSTPNotify with %d item(s), call type %d, check kind 0x%02X\n",
               items.count(), options.callType, static_cast<unsigned>(options.checkKind));
   PrintItems(items);
-  std::fflush(stdout);
   const INT32 result =
       sstpNotify(nullptr, items.data(), items.count(), options.callType, options.checkKind);
-  std::printf("SSTPNotify returned %d\n", result);
+  Print("SSTPNotify returned %d\n", result);
   return 0;
 }

@@ -1,10 +1,10 @@
 #include "ToolList.h"
 
-#include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "TextConversion.h"
+#include "runtime/ConsoleOutput.h"
 
 namespace {
 
@@ -24,10 +24,10 @@ int ListTools(GetToolListFunction getToolList) {
     std::memcpy(&flags, info + kFlagsOffset, sizeof(flags));
     const std::string title(reinterpret_cast<const char*>(info + kTitleOffset));
     const std::string exportName(reinterpret_cast<const char*>(info + kExportOffset));
-    std::printf("tool %d: title \"%s\", export \"%s\", flags %d\n", index,
+    Print("tool %d: title \"%s\", export \"%s\", flags %d\n", index,
                 ShiftJisToUtf8(title).c_str(), exportName.c_str(), flags);
     ++count;
   }
-  std::printf("%d tool(s)\n", count);
+  Print("%d tool(s)\n", count);
   return count;
 }

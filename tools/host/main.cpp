@@ -8,13 +8,13 @@
 //   host <plugin.dll> test                  send a test notice, print the answer
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 
 #include "NotifyCommand.h"
 #include "PluginExports.h"
 #include "TestCommand.h"
 #include "ToolList.h"
+#include "runtime/ConsoleOutput.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ constexpr char kUsage[] =
 int RunListCommand(const LoadedPlugin& plugin, const char* path) {
   const GetToolListFunction getToolList = plugin.GetToolList();
   if (getToolList == nullptr) {
-    std::fprintf(stderr, "%s exports no GetToolList\n", path);
+    PrintError("%s exports no GetToolList\n", path);
     return 1;
   }
   return ListTools(getToolList) > 0 ? 0 : 1;
@@ -38,10 +38,9 @@ int RunListCommand(const LoadedPlugin& plugin, const char* path) {
 // The configuration call, as the host makes it from its tool settings.
 int RunConfigureCommand(SstpNotifyFunction sstpNotify) {
   constexpr INT32 kConfigurationCall = 0;
-  std::printf("calling SSTPNotify for configuration\n");
-  std::fflush(stdout);
+  Print("calling SSTPNotify for configuration\n");
   const INT32 result = sstpNotify(nullptr, nullptr, 0, kConfigurationCall, 0);
-  std::printf("SSTPNotify returned %d\n", result);
+  Print("SSTPNotify returned %d\n", result);
   return 0;
 }
 
@@ -50,12 +49,12 @@ int RunCommand(const LoadedPlugin& plugin, const char* path, int argc, char** ar
   const std::string command = argv[0];
   if (command == "test") return RunTestCommand(plugin.path());
   if (command != "notify" && command != "configure") {
-    std::fprintf(stderr, "unknown command %s\n\n%s", command.c_str(), kUsage);
+    PrintError("unknown command %s\n\n%s", command.c_str(), kUsage);
     return 2;
   }
   const SstpNotifyFunction sstpNotify = plugin.SstpNotify();
   if (sstpNotify == nullptr) {
-    std::fprintf(stderr, "%s exports no SSTPNotify\n", path);
+    PrintError("%s exports no SSTPNotify\n", path);
     return 1;
   }
   if (command == "configure") return RunConfigureCommand(sstpNotify);
@@ -66,27 +65,26 @@ int RunCommand(const LoadedPlugin& plugin, const char* path, int argc, char** ar
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fputs(kUsage, stderr);
+    PrintError("%s", kUsage);
     return 2;
   }
   LoadedPlugin plugin(argv[1]);
   if (!plugin.loaded()) {
-    std::fprintf(stderr, "cannot load %s (error %lu)\n", argv[1], GetLastError());
+    PrintError("cannot load %s (error %lu)\n", argv[1], GetLastError());
     return 1;
   }
   OSVERSIONINFOA version = {};
   version.dwOSVersionInfoSize = sizeof(version);
   if (GetVersionExA(&version)) {
-    std::printf("Windows %lu.%lu, platform %lu\n", version.dwMajorVersion, version.dwMinorVersion,
+    Print("Windows %lu.%lu, platform %lu\n", version.dwMajorVersion, version.dwMinorVersion,
                 version.dwPlatformId);
   }
-  std::printf("loaded %s\n", plugin.path().c_str());
+  Print("loaded %s\n", plugin.path().c_str());
   const int result = RunCommand(plugin, argv[1], argc - 2, argv + 2);
   if (plugin.Unload()) {
-    std::printf("unloaded\n");
+    Print("unloaded\n");
   } else {
-    std::printf("could not unload (error %lu)\n", GetLastError());
+    Print("could not unload (error %lu)\n", GetLastError());
   }
-  std::fflush(stdout);
   return result;
 }
