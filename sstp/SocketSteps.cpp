@@ -29,23 +29,41 @@ int PendingError(SOCKET socket) {
   return error;
 }
 
-enum class Wait { kReady, kTimedOut, kFailed };
+// A failed call's error; never 0, so that it cannot read as success.
+int LastError() {
+  const int error = WSAGetLastError();
+  return error != 0 ? error : WSAEINVAL;
+}
 
-// Waits until the socket can be read (or, with `forWriting`, written). A
-// failed connect lands in the except set.
-Wait WaitForSocket(SOCKET socket, bool forWriting, const Deadline& deadline) {
+// Waits until the socket can be read (or, with `forWriting`, written): 0 when
+// it can, WSAETIMEDOUT at the deadline, else select's error. The except set
+// is left out: on a connected socket it only signals urgent data.
+int WaitForSocket(SOCKET socket, bool forWriting, const Deadline& deadline) {
   fd_set ready;
-  fd_set failed;
   FD_ZERO(&ready);
-  FD_ZERO(&failed);
   FD_SET(socket, &ready);
-  FD_SET(socket, &failed);
   timeval timeout = ToTimeval(deadline.Remaining());
-  const int count = forWriting ? select(0, nullptr, &ready, &failed, &timeout)
-                               : select(0, &ready, nullptr, &failed, &timeout);
-  if (count == 0) return Wait::kTimedOut;
-  if (count < 0 || FD_ISSET(socket, &failed)) return Wait::kFailed;
-  return Wait::kReady;
+  const int count = forWriting ? select(0, nullptr, &ready, nullptr, &timeout)
+                               : select(0, &ready, nullptr, nullptr, &timeout);
+  if (count == 0) return WSAETIMEDOUT;
+  if (count < 0) return LastError();
+  return 0;
+}
+
+bool IsShiftJisLeadByte(unsigned char byte) {
+  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+// The longest start of `text` up to `limit` bytes that ends between
+// characters: the answer is read as Shift-JIS whatever the system's code page.
+std::size_t ShiftJisBoundary(const std::string& text, std::size_t limit) {
+  std::size_t at = 0;
+  while (at < limit) {
+    const std::size_t next = at + (IsShiftJisLeadByte(static_cast<unsigned char>(text[at])) ? 2 : 1);
+    if (next > limit) break;
+    at = next;
+  }
+  return at;
 }
 
 }  // namespace
@@ -69,25 +87,43 @@ u_long ResolveHost(const char* host) {
   return address;
 }
 
-int ConnectSocket(SOCKET socket, u_long address, unsigned short port, const Deadline& deadline) {
+int StartConnect(SOCKET socket, u_long address, unsigned short port) {
   sockaddr_in server;
   std::memset(&server, 0, sizeof(server));
   server.sin_family = AF_INET;
   server.sin_port = htons(port);
   server.sin_addr.s_addr = address;
-  if (!MakeNonBlocking(socket)) return WSAGetLastError();
+  if (!MakeNonBlocking(socket)) return LastError();
   if (connect(socket, reinterpret_cast<const sockaddr*>(&server), sizeof(server)) == 0) return 0;
-  const int error = WSAGetLastError();
-  if (error != WSAEWOULDBLOCK) return error;
-  switch (WaitForSocket(socket, true, deadline)) {
-    case Wait::kTimedOut: return WSAETIMEDOUT;
-    case Wait::kFailed: {
-      const int pending = PendingError(socket);
-      return pending != 0 ? pending : WSAECONNREFUSED;
-    }
-    case Wait::kReady: return PendingError(socket);
+  return LastError();
+}
+
+void AwaitConnects(PendingConnect* connects, int count, int waitMs) {
+  fd_set writable;
+  fd_set failed;
+  FD_ZERO(&writable);
+  FD_ZERO(&failed);
+  for (int i = 0; i < count; ++i) {
+    if (connects[i].state != WSAEWOULDBLOCK) continue;
+    FD_SET(connects[i].socket, &writable);
+    FD_SET(connects[i].socket, &failed);
   }
-  return WSAECONNREFUSED;
+  if (writable.fd_count == 0) return;
+  timeval timeout = ToTimeval(waitMs);
+  const int ready = select(0, nullptr, &writable, &failed, &timeout);
+  const int selectError = ready < 0 ? LastError() : 0;
+  for (int i = 0; i < count; ++i) {
+    PendingConnect& connect = connects[i];
+    if (connect.state != WSAEWOULDBLOCK || ready == 0) continue;
+    if (ready < 0) {
+      connect.state = selectError;
+    } else if (FD_ISSET(connect.socket, &writable)) {
+      connect.state = PendingError(connect.socket);
+    } else if (FD_ISSET(connect.socket, &failed)) {
+      const int pending = PendingError(connect.socket);
+      if (pending != 0) connect.state = pending;
+    }
+  }
 }
 
 int SendRequest(SOCKET socket, const char* text, std::size_t length, const Deadline& deadline) {
@@ -104,9 +140,8 @@ int SendRequest(SOCKET socket, const char* text, std::size_t length, const Deadl
     if (result == 0) return WSAECONNRESET;
     const int error = WSAGetLastError();
     if (error != WSAEWOULDBLOCK) return error;
-    const Wait wait = WaitForSocket(socket, true, deadline);
-    if (wait == Wait::kTimedOut) return WSAETIMEDOUT;
-    if (wait == Wait::kFailed) return PendingError(socket);
+    const int waitError = WaitForSocket(socket, true, deadline);
+    if (waitError != 0) return waitError;
   }
   return 0;
 }
@@ -117,7 +152,8 @@ bool ReadStatusLine(SOCKET socket, const Deadline& deadline, std::string& line) 
   for (;;) {
     const std::size_t end = line.find('\n');
     if (end != std::string::npos || line.size() >= kStatusLineLimit) {
-      line.resize(end != std::string::npos ? end : kStatusLineLimit);
+      const std::size_t length = end != std::string::npos ? end : line.size();
+      line.resize(length >= kStatusLineLimit ? ShiftJisBoundary(line, kStatusLineLimit) : length);
       if (!line.empty() && line.back() == '\r') line.pop_back();
       return true;
     }
@@ -128,6 +164,6 @@ bool ReadStatusLine(SOCKET socket, const Deadline& deadline, std::string& line) 
     }
     if (received == 0) return !line.empty();  // closed: what came is the line
     if (WSAGetLastError() != WSAEWOULDBLOCK) return !line.empty();
-    if (WaitForSocket(socket, false, deadline) != Wait::kReady) return false;
+    if (WaitForSocket(socket, false, deadline) != 0) return false;
   }
 }

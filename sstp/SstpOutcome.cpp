@@ -12,6 +12,11 @@ std::string ErrorText(const SstpOutcome& outcome) {
   return outcome.error != 0 ? " (error " + std::to_string(outcome.error) + ")" : std::string();
 }
 
+// A failure on the fallback port comes after a refusal on 9801.
+std::string RefusedFirst(const SstpOutcome& outcome) {
+  return outcome.fellBack ? "; port 9801 refused" : std::string();
+}
+
 }  // namespace
 
 int ParseStatusCode(const std::string& statusLine) {
@@ -40,9 +45,11 @@ std::string DescribeOutcome(const SstpOutcome& outcome) {
       return "failed: connection refused on " +
              (outcome.fellBack ? "port 9801 and on " + PortText(outcome) : PortText(outcome));
     case SstpResult::kConnectFailed:
-      return "failed: could not connect to " + PortText(outcome) + ErrorText(outcome);
+      return "failed: could not connect to " + PortText(outcome) + ErrorText(outcome) +
+             RefusedFirst(outcome);
     case SstpResult::kConnectTimeout:
-      return "failed: no connection to " + PortText(outcome) + " within the time limit";
+      return "failed: no connection to " + PortText(outcome) + " within the time limit" +
+             RefusedFirst(outcome);
     case SstpResult::kSendFailed:
       return "failed: the request could not be sent to " + PortText(outcome) + ErrorText(outcome);
     case SstpResult::kSent:

@@ -21,7 +21,8 @@ enum class SstpResult {
 struct SstpOutcome {
   SstpResult result = SstpResult::kNoSockets;
   unsigned short port = 0;  // the port connected to, or tried last
-  bool fellBack = false;    // port 0: 9801 refused, and `port` is the fallback
+  bool fellBack = false;    // port 0: `port` is the fallback, 9801 did not connect
+                            // (on a failure: 9801 refused)
   int error = 0;            // the Windows Sockets error of a failed step
   int statusCode = 0;       // kAnswered: 200, 409, ...; 0 when the line has none
   std::string statusLine;   // kAnswered: the answer's first line, as sent

@@ -8,7 +8,7 @@
 #include "sstp/SstpOutcome.h"
 
 // The port of the mascot programs in use, and the one older ones used; a
-// configured port 0 tries both, in this order.
+// configured port 0 tries both, preferring the first.
 constexpr int kSstpDefaultPort = 9801;
 constexpr int kSstpFallbackPort = 11000;
 
@@ -37,7 +37,9 @@ SstpOutcome SstpExchange(const char* host, int port, const char* request, std::s
 bool IsProbedLocalHost(const char* host);
 
 // The ports an exchange tries, in order: 9801 and then 11000 for 0 (the
-// second only when the first refuses), else the low 16 bits of `port`.
+// second once the first has failed, or has not connected within half a
+// second; the first still wins if it connects first), else the low 16 bits
+// of `port`.
 struct PortsToTry {
   unsigned short ports[2];
   int count;

@@ -2,8 +2,12 @@
 // arrives, and when the local-server probe stops it before any connection.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <future>
+#include <memory>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "LoopbackServer.h"
 #include "sstp/SstpRequest.h"
@@ -91,27 +95,87 @@ TEST_F(SstpProbe, OtherSpellingsAndLoopbackAddressesAreNotProbed) {
   ExpectDelivered(second, "127.0.0.2");
 }
 
-TEST(SstpPort, ZeroTries9801Then11000AndOnlyTheLow16BitsCount) {
+// What listens on 9801 or 11000 while port 0 is tried.
+enum Peer { kRefuses, kDrops, kAccepts };
+
+// A listener that accepts, or one whose full queue drops new connections.
+std::unique_ptr<Listener> Play(Peer peer, unsigned short port, std::vector<TestSocket>& fillers) {
+  if (peer == kRefuses) return nullptr;
+  auto listener = std::make_unique<Listener>("127.0.0.1", port, peer == kDrops ? 1 : 5);
+  for (int i = 0; peer == kDrops && i < 3; ++i) fillers.push_back(StartConnect("127.0.0.1", port));
+  return listener;
+}
+
+TEST(SstpPort, ZeroPrefers9801AndFallsBackTo11000) {
+  struct Case {
+    Peer at9801, at11000;
+    SstpResult expected;
+    unsigned short port;  // 11000: fell back
+  };
+  const Case cases[] = {
+      {kAccepts, kAccepts, SstpResult::kSent, 9801},
+      {kAccepts, kDrops, SstpResult::kSent, 9801},
+      {kRefuses, kAccepts, SstpResult::kSent, 11000},
+      {kDrops, kAccepts, SstpResult::kSent, 11000},
+      {kRefuses, kRefuses, SstpResult::kRefused, 11000},
+      {kDrops, kRefuses, SstpResult::kConnectTimeout, 9801},
+      {kRefuses, kDrops, SstpResult::kConnectTimeout, 11000},
+  };
   const NamedMutex mascot("sakura");
-  {
-    const Listener listener("127.0.0.1", 9801);
-    ASSERT_TRUE(listener.isListening()) << "port 9801 is taken";
-    EXPECT_TRUE(SendSstp(nullptr, 0, kSender, kScript).sent());
-    ExpectDelivered(listener, "port 0, 9801 listening");
-    EXPECT_TRUE(SendSstp("127.0.0.1", 75337, kSender, kScript).sent());
-    ExpectDelivered(listener, "port 75337");
-  }
-  {
-    const Listener listener("127.0.0.1", 11000);
-    ASSERT_TRUE(listener.isListening()) << "port 11000 is taken";
+  for (const Case& c : cases) {
+    SCOPED_TRACE("case " + std::to_string(&c - cases));
+    std::vector<TestSocket> fillers;
+    const std::unique_ptr<Listener> first = Play(c.at9801, 9801, fillers);
+    const std::unique_ptr<Listener> second = Play(c.at11000, 11000, fillers);
+    if (!fillers.empty()) ASSERT_TRUE(WaitConnected(fillers.front(), kWaitMs)) << "queue not filled";
     const SstpOutcome outcome = SendSstp(nullptr, 0, kSender, kScript);
-    EXPECT_EQ(SstpResult::kSent, outcome.result);
-    EXPECT_EQ(11000, outcome.port);
-    ExpectDelivered(listener, "port 0, 9801 refused");
+    EXPECT_EQ(c.expected, outcome.result) << DescribeOutcome(outcome);
+    EXPECT_EQ(c.port, outcome.port);
+    EXPECT_EQ(c.port == 11000, outcome.fellBack);
+    if (outcome.sent()) ExpectDelivered(c.port == 9801 ? *first : *second, "port 0");
   }
-  const SstpOutcome neither = SendSstp(nullptr, 0, kSender, kScript);
-  EXPECT_EQ(SstpResult::kRefused, neither.result);
-  EXPECT_EQ(11000, neither.port);
+}
+
+// Urgent (out-of-band) data from the server neither ends the send early nor
+// hides the answer.
+TEST(SstpDelivery, UrgentDataNeitherEndsTheSendNorHidesTheAnswer) {
+  struct Case {
+    size_t scriptBytes;  // 32 MiB: more than the socket buffers hold
+    ExchangeLimits limits;
+    SstpResult expected;
+    int error;
+  };
+  const Case cases[] = {{8, kTestNotice, SstpResult::kAnswered, 0},
+                        {32 << 20, kAutomaticNotice, SstpResult::kSendFailed, WSAETIMEDOUT}};
+  for (const Case& c : cases) {
+    const Listener listener("127.0.0.1", 0);
+    std::promise<void> finished;
+    std::thread mascot([&, done = finished.get_future()] {
+      TestSocket connection = listener.Accept(kWaitMs);
+      char request[64];  // once it came, the test notice waits for the answer
+      if (c.limits.awaitAnswer) recv(connection.handle(), request, sizeof(request), 0);
+      send(connection.handle(), "!", 1, MSG_OOB);
+      if (c.limits.awaitAnswer) {  // a mascot that answers late, as it may
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        send(connection.handle(), "SSTP/1.4 200 OK\r\n\r\n", 19, 0);
+      }
+      done.wait_for(std::chrono::seconds(15));
+    });
+    const SstpOutcome outcome = SendSstp("LocalHost", listener.port(), kSender,
+                                         std::string(c.scriptBytes, 'a').c_str(), nullptr, c.limits);
+    finished.set_value();
+    mascot.join();
+    EXPECT_EQ(c.expected, outcome.result) << DescribeOutcome(outcome);
+    EXPECT_EQ(c.error, outcome.error) << DescribeOutcome(outcome);
+  }
+}
+
+TEST(SstpPort, OnlyTheLow16BitsCount) {
+  const NamedMutex mascot("sakura");
+  const Listener listener("127.0.0.1", 9801);
+  ASSERT_TRUE(listener.isListening()) << "port 9801 is taken";
+  EXPECT_TRUE(SendSstp("127.0.0.1", 75337, kSender, kScript).sent());
+  ExpectDelivered(listener, "port 75337");
 }
 
 TEST(SstpDelivery, LargeRequestIsSentWhole) {
