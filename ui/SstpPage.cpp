@@ -48,6 +48,24 @@ class WaitCursor {
   HCURSOR previous_;
 };
 
+// Drops the keys and clicks that arrived while the thread was blocked: typed
+// during the wait, they would press the button again or close the message box
+// before it was read.
+void DiscardPendingInput() {
+  struct Range {
+    UINT first;
+    UINT last;
+  };
+  constexpr Range kInput[] = {{WM_KEYFIRST, WM_KEYLAST},
+                              {WM_MOUSEFIRST, WM_MOUSELAST},
+                              {WM_NCMOUSEMOVE, WM_NCMBUTTONDBLCLK}};
+  MSG message;
+  for (const Range& range : kInput) {
+    while (PeekMessageA(&message, nullptr, range.first, range.last, PM_REMOVE)) {
+    }
+  }
+}
+
 }  // namespace
 
 SstpPage::SstpPage() : PropertyPage(IDD_SSTP_PAGE, 0) {}
@@ -77,12 +95,21 @@ void SstpPage::SendTestNotice() {
   const std::string server = FieldText(hwnd, IDC_SERVER);
   const std::string ifGhost = FieldText(hwnd, IDC_IF_GHOST);
   const int port = PortField(hwnd);
+  // Pressed again meanwhile, the button would nest a second exchange. A
+  // disabled button loses the focus (or keeps a dead one), so the focus is put
+  // back before the message box, which returns it there when it closes.
+  HWND button = GetDlgItem(hwnd, IDC_TEST_NOTICE);
+  HWND focus = GetFocus();
+  EnableWindow(button, FALSE);
   SstpOutcome outcome;
   {
     const WaitCursor busy;
     outcome = SendSstp(server.c_str(), port, kProductName, settings.noUpdate.c_str(),
                        ifGhost.c_str(), kTestNotice);
   }
+  DiscardPendingInput();
+  EnableWindow(button, TRUE);
+  SetFocus(focus != nullptr && IsWindow(focus) ? focus : button);
   const TestNoticeMessage message =
       DescribeTestNotice(outcome, server.empty() ? kLocalServer : server);
   std::string caption;

@@ -3,8 +3,10 @@
 #include <commctrl.h>
 #include <prsht.h>
 
+#include <algorithm>
 #include <chrono>
 #include <string>
+#include <vector>
 
 const char kOptionsCaption[] = "\x83\x49\x83\x76\x83\x56\x83\x87\x83\x93";
 
@@ -34,24 +36,23 @@ HWND WaitForSheet() {
 
 struct OwnedDialogSearch {
   HWND owner;
-  HWND found;
+  std::vector<HWND> found;
 };
 
 BOOL CALLBACK CheckOwnedDialog(HWND window, LPARAM data) {
   auto* search = reinterpret_cast<OwnedDialogSearch*>(data);
   char className[16] = {};
   GetClassNameA(window, className, sizeof(className));
-  if (GetWindow(window, GW_OWNER) != search->owner || std::string(className) != "#32770" ||
-      !IsWindowVisible(window)) {
-    return TRUE;
+  if (GetWindow(window, GW_OWNER) == search->owner && std::string(className) == "#32770" &&
+      IsWindowVisible(window)) {
+    search->found.push_back(window);
   }
-  search->found = window;
-  return FALSE;
+  return TRUE;
 }
 
-// A message box that `owner` shows: the dialog window that it owns.
-HWND FindOwnedDialog(HWND owner) {
-  OwnedDialogSearch search = {owner, nullptr};
+// The message boxes that `owner` shows: the visible dialog windows it owns.
+std::vector<HWND> OwnedDialogs(HWND owner) {
+  OwnedDialogSearch search = {owner, {}};
   EnumThreadWindows(GetWindowThreadProcessId(owner, nullptr), CheckOwnedDialog,
                     reinterpret_cast<LPARAM>(&search));
   return search.found;
@@ -126,12 +127,24 @@ std::string SheetDriver::Text(int id) const {
 std::string SheetDriver::ClickAndReadMessageBox(int id) {
   // Posted: the handler runs the box's modal loop before it returns.
   PostMessageA(GetDlgItem(CurrentPage(), id), BM_CLICK, 0, 0);
-  HWND box = nullptr;
-  if (!WaitFor([&] { return (box = FindOwnedDialog(sheet_)) != nullptr; })) return std::string();
-  const std::string text = StaticTexts(box);
-  PostMessageA(box, WM_COMMAND, IDOK, 0);
-  if (!WaitFor([&] { return !IsWindow(box); })) Fail();
-  return text;
+  const std::vector<std::string> texts = CloseMessageBoxes();
+  return texts.empty() ? std::string() : texts.front();
+}
+
+std::vector<std::string> SheetDriver::CloseMessageBoxes() {
+  std::vector<HWND> seen;
+  std::vector<std::string> texts;
+  const bool allGone = WaitFor([&] {
+    for (HWND box : OwnedDialogs(sheet_)) {
+      if (std::find(seen.begin(), seen.end(), box) != seen.end()) continue;
+      seen.push_back(box);
+      texts.push_back(StaticTexts(box));
+      PostMessageA(box, WM_COMMAND, IDOK, 0);
+    }
+    return !seen.empty() && std::none_of(seen.begin(), seen.end(), IsWindow);
+  });
+  if (!allGone) Fail();
+  return texts;
 }
 
 // Posted, as a click would be: a message sent from another thread is handled

@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 class SheetDriver {
  public:
@@ -38,6 +39,10 @@ class SheetDriver {
   // Clicks a button whose handler shows a message box, reads the box's text
   // and closes it with OK; empty when no box showed before the deadline.
   std::string ClickAndReadMessageBox(int id);
+  // Reads and closes with OK every message box the sheet shows, nested ones
+  // too, until all that showed are gone; their texts, none when no box
+  // showed before the deadline.
+  std::vector<std::string> CloseMessageBoxes();
 
   void PressOk();
   void PressCancel();

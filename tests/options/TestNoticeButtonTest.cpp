@@ -90,3 +90,37 @@ TEST(TestNoticeButton, SaysWhatBecameOfTheNoticeAndSavesNothing) {
   EXPECT_EQ(9u, count);
   EXPECT_NE(std::string::npos, requests.find(std::string("\r\nIfGhost: ") + kNames + "\r\n"));
 }
+
+// While the notice waits, the button is disabled, and a key press and a click
+// made meanwhile (posted as the input queue would deliver them) are dropped:
+// no second notice, no box closed unread. Then the button is back, focused.
+TEST(TestNoticeButton, IsDisabledWhileItWaitsAndDropsPressesMeanwhile) {
+  const Listener listener("127.0.0.1", 0);
+  ASSERT_TRUE(listener.isListening());
+  OptionsFixture fixture;
+  bool enabledWhileWaiting = true;
+  std::vector<std::string> boxes;
+  HWND button = nullptr;
+  HWND focus = nullptr;
+  fixture.Configure([&](SheetDriver& d) {
+    d.ShowPage(1);
+    d.SetText(IDC_SERVER, "LocalHost");
+    d.SetText(IDC_PORT, std::to_string(listener.port()));
+    button = GetDlgItem(d.CurrentPage(), IDC_TEST_NOTICE);
+    PostMessageA(button, BM_CLICK, 0, 0);
+    const TestSocket notice = listener.Accept(kStartMs);  // the page now waits for the answer
+    enabledWhileWaiting = IsWindowEnabled(button) != FALSE;
+    for (UINT key : {WM_KEYDOWN, WM_KEYUP}) PostMessageA(button, key, VK_SPACE, 1);
+    for (UINT click : {WM_LBUTTONDOWN, WM_LBUTTONUP}) PostMessageA(button, click, 0, MAKELPARAM(2, 2));
+    send(notice.handle(), "SSTP/1.4 200 OK\r\n\r\n", 19, 0);
+    boxes = d.CloseMessageBoxes();
+    GUITHREADINFO info = {sizeof(info)};
+    GetGUIThreadInfo(GetWindowThreadProcessId(button, nullptr), &info);
+    focus = IsWindowEnabled(button) ? info.hwndFocus : nullptr;
+    d.PressCancel();
+  });
+  EXPECT_FALSE(enabledWhileWaiting) << "the button could be pressed again while the notice waited";
+  ASSERT_EQ(1u, boxes.size()) << "a press made during the wait was handled afterwards";
+  EXPECT_NE(std::string::npos, boxes[0].find("SSTP/1.4 200 OK")) << boxes[0];
+  EXPECT_EQ(button, focus) << "the button is not enabled and focused again";
+}
