@@ -6,21 +6,20 @@
 
 namespace {
 
-// The classes from kBackslash on are the bytes that may need a change.
+// The classes from kBackslash on are the bytes that may need a change, and
+// from kNotSecond on those that cannot be the second byte of a character.
 enum ByteClass : unsigned char {
   kPlain,
   kLeadByte,
   kBackslash,
+  kNotSecond,  // any other byte that cannot be a second byte: blanks, digits, ...
   kPercent,
   kEnd,
   kCarriageReturn,
   kLineFeed
 };
 
-struct ByteTable {
-  std::array<unsigned char, 256> classes;
-  std::array<bool, 256> canBeSecondByte;
-};
+using ByteClasses = std::array<unsigned char, 256>;
 
 // The request declares Shift-JIS, and the mascot reads every byte as such:
 // its lead and second bytes count, whatever the system's code page is.
@@ -30,47 +29,51 @@ bool IsShiftJisLeadByte(int value) {
 
 bool IsShiftJisSecondByte(int value) { return value >= 0x40 && value <= 0xFC && value != 0x7F; }
 
-ByteTable BuildByteTable() {
-  ByteTable table{};
+ByteClasses BuildByteClasses() {
+  ByteClasses classes{};
   for (int value = 0; value < 256; ++value) {
-    table.classes[value] = IsShiftJisLeadByte(value) ? kLeadByte : kPlain;
-    table.canBeSecondByte[value] = IsShiftJisSecondByte(value);
+    classes[value] = IsShiftJisLeadByte(value)     ? kLeadByte
+                     : IsShiftJisSecondByte(value) ? kPlain
+                                                   : kNotSecond;
   }
-  table.classes['\0'] = kEnd;
-  table.classes['\\'] = kBackslash;
-  table.classes['%'] = kPercent;
-  table.classes['\r'] = kCarriageReturn;
-  table.classes['\n'] = kLineFeed;
-  return table;
+  classes['\0'] = kEnd;
+  classes['\\'] = kBackslash;
+  classes['%'] = kPercent;
+  classes['\r'] = kCarriageReturn;
+  classes['\n'] = kLineFeed;
+  return classes;
 }
 
-const ByteTable& Table() {
-  static const ByteTable table = BuildByteTable();
-  return table;
+const ByteClasses& Classes() {
+  static const ByteClasses classes = BuildByteClasses();
+  return classes;
 }
 
-unsigned char ClassOf(const ByteTable& table, const char* p) {
-  return table.classes[static_cast<unsigned char>(*p)];
+unsigned char ClassOf(const ByteClasses& classes, const char* p) {
+  return classes[static_cast<unsigned char>(*p)];
 }
 
-// A lead byte whose next byte cannot complete its character: a reader takes
-// it as broken and the next byte on its own.
-bool IsBrokenLead(const ByteTable& table, const char* p) {
-  return ClassOf(table, p) == kLeadByte && !table.canBeSecondByte[static_cast<unsigned char>(p[1])];
+// True for a byte that needs a closer look: one that may need a change, or
+// one that cannot be a second byte right after a lead byte (a reader takes
+// that lead byte as broken, and this byte on its own). Blanks and digits
+// after other bytes pass at the cost of one more test. `p` is past the start.
+bool NeedsLook(const ByteClasses& classes, const char* p) {
+  const unsigned char byteClass = ClassOf(classes, p);
+  if (__builtin_expect(byteClass < kBackslash, 1)) return false;
+  return byteClass != kNotSecond || ClassOf(classes, p - 1) == kLeadByte;
 }
 
-bool NeedsLook(const ByteTable& table, const char* p) {
-  return ClassOf(table, p) >= kBackslash || IsBrokenLead(table, p);
-}
-
-// The first byte from `p` on that may need a change, four bytes a step; a
+// The first byte from `p` on that needs a closer look, four bytes a step; a
 // byte is read only once the one before it is known not to end the text.
-const char* FindSpecial(const ByteTable& table, const char* p) {
-  for (;; p += 4) {
-    if (NeedsLook(table, p)) return p;
-    if (NeedsLook(table, p + 1)) return p + 1;
-    if (NeedsLook(table, p + 2)) return p + 2;
-    if (NeedsLook(table, p + 3)) return p + 3;
+// The byte at `p` begins a character, so no lead byte comes before it.
+const char* FindSpecial(const ByteClasses& classes, const char* p) {
+  const unsigned char first = ClassOf(classes, p);
+  if (first >= kBackslash && first != kNotSecond) return p;
+  for (++p;; p += 4) {
+    if (NeedsLook(classes, p)) return p;
+    if (NeedsLook(classes, p + 1)) return p + 1;
+    if (NeedsLook(classes, p + 2)) return p + 2;
+    if (NeedsLook(classes, p + 3)) return p + 3;
   }
 }
 
@@ -78,9 +81,9 @@ const char* FindSpecial(const ByteTable& table, const char* p) {
 // would end. A character begins at `start` and after every byte that is not
 // a lead byte, and from there lead bytes pair off with the byte that
 // follows: so the count of lead bytes right before `special` tells.
-bool FollowsLeadByte(const ByteTable& table, const char* start, const char* special) {
+bool FollowsLeadByte(const ByteClasses& classes, const char* start, const char* special) {
   const char* p = special;
-  while (p != start && ClassOf(table, p - 1) == kLeadByte) --p;
+  while (p != start && ClassOf(classes, p - 1) == kLeadByte) --p;
   return (special - p) % 2 == 1;
 }
 
@@ -89,19 +92,27 @@ bool FollowsLeadByte(const ByteTable& table, const char* start, const char* spec
 // Only the bytes that may need a change are looked at closely; the runs
 // between them are copied whole.
 void AppendScriptText(ChunkBuffer& script, const char* text) {
-  const ByteTable& table = Table();
+  const ByteClasses& classes = Classes();
   const char* run = text;       // not yet copied
   const char* boundary = text;  // where a character begins
   for (;;) {
-    const char* special = FindSpecial(table, boundary);
-    if (FollowsLeadByte(table, boundary, special)) {  // a second byte, part of its character
+    const char* special = FindSpecial(classes, boundary);
+    const unsigned char byteClass = ClassOf(classes, special);
+    const bool secondByte = FollowsLeadByte(classes, boundary, special);
+    if (byteClass == kBackslash && secondByte) {  // part of its character
       boundary = special + 1;
       continue;
     }
-    script.Append(run, special - run);
+    if (byteClass == kNotSecond && !secondByte) {  // the lead byte before it is its own
+      boundary = special + 1;
+      continue;
+    }
+    // A lead byte before a byte that cannot end its character is half a
+    // character: left out.
+    script.Append(run, (secondByte ? special - 1 : special) - run);
     const char* next = special + 1;
-    switch (ClassOf(table, special)) {
-      case kLeadByte: break;  // half a character: left out
+    switch (byteClass) {
+      case kNotSecond: script.Append(special, 1); break;
       case kBackslash: script.AppendLiteral("\\\\"); break;
       case kPercent: script.AppendLiteral("\\%"); break;
       case kCarriageReturn:
