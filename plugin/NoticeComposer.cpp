@@ -20,8 +20,8 @@ constexpr size_t kItemMarkupSize = 12;
 constexpr size_t kEscapeAllowance = 8;
 
 // The script's size, measured first: a list too large for memory fails at
-// once, and the script never moves while it grows. The request is later
-// built around it in the same memory.
+// once, and the script never moves while it grows. The request's other lines
+// fit in the same memory.
 size_t EstimatedSize(const ToolItem* const* items, int count, const Settings& settings) {
   size_t size = settings.header.size() + settings.footer.size() + 8;
   for (int i = 0; i < count; ++i) {
@@ -40,7 +40,7 @@ bool ComposeNoticeScript(const ToolItem* const* items, int count, const Settings
     script.Append(settings.noUpdate.data(), settings.noUpdate.size());
     return !script.failed();
   }
-  if (!script.Reserve(EstimatedSize(items, count, settings))) return false;
+  if (!script.Reserve(script.size() + EstimatedSize(items, count, settings))) return false;
   HeapTextSink sink(script);
   ChunkBuffer chunks(sink);
   chunks.Append(settings.header.data(), settings.header.size());
@@ -61,8 +61,12 @@ bool ComposeNoticeScript(const ToolItem* const* items, int count, const Settings
 }
 
 void ComposeNotice(const ToolItem* const* items, int count) {
-  HeapText notice;
-  if (!ComposeNoticeScript(items, count, settings, notice)) return;
-  SendSstp(settings.server.c_str(), settings.sstpPort, kProductName, notice,
-           settings.ifGhost.c_str());
+  const char* ifGhost = settings.ifGhost.c_str();
+  HeapText request;
+  BeginSstpRequest(request, kProductName, ifGhost);
+  const std::size_t scriptStart = request.size();
+  if (!ComposeNoticeScript(items, count, settings, request)) return;
+  if (!EndSstpRequest(request, scriptStart, ifGhost)) return;
+  SstpExchange(settings.server.c_str(), settings.sstpPort, request.data(), request.size(),
+               kAutomaticNotice);
 }

@@ -13,6 +13,7 @@ bool ComposeNoticeScript(const ToolItem* const* items, int count, const Settings
                          HeapText& script);
 
 // Composes the script with the settings in force and sends it; the outcome of
-// the exchange is not reported, and a script that found no memory is not sent. The request is built around the script in
-// the script's own memory, which is released before the call returns.
+// the exchange is not reported. The request is written once, its script in
+// place between its other lines, in memory that is released before the call
+// returns; a request that finds no memory is not sent.
 void ComposeNotice(const ToolItem* const* items, int count);

@@ -73,58 +73,51 @@ void AppendField(HeapText& request, const char* field, const char* value) {
   request.Append(kLineEnd);
 }
 
+bool NamesCharacters(const char* ifGhost) { return ifGhost != nullptr && *ifGhost != '\0'; }
+
 }  // namespace
 
-bool WrapSstpRequest(const char* sender, HeapText& script, const char* ifGhost) {
-  const bool namesCharacters = ifGhost != nullptr && *ifGhost != '\0';
-  DropLineBreaks(script);
-  HeapText head;
-  head.Reserve(kFixedRequestSize + (sender != nullptr ? std::strlen(sender) : 0) +
-               (namesCharacters ? std::strlen(ifGhost) : 0));
-  head.Append(kRequestLine);
-  head.Append(kSstpVersion);
-  head.Append(kLineEnd);
-  AppendField(head, kSenderField, sender);
-  if (namesCharacters) AppendField(head, kIfGhostField, ifGhost);
-  head.Append(kScriptField);
-  if (head.failed()) return false;
-  const std::size_t scriptSize = script.size();
-  // Room for the second copy first, so that it is appended from memory that
-  // stays where it is.
-  if (namesCharacters) script.Reserve(head.size() + 2 * scriptSize + kFixedRequestSize);
-  script.Prepend(head.data(), head.size());
-  script.Append(kLineEnd);
-  if (namesCharacters && !script.failed()) {
-    script.Append(kScriptField);
-    script.Append(script.data() + head.size(), scriptSize);
-    script.Append(kLineEnd);
+void BeginSstpRequest(HeapText& request, const char* sender, const char* ifGhost) {
+  request.Append(kRequestLine);
+  request.Append(kSstpVersion);
+  request.Append(kLineEnd);
+  AppendField(request, kSenderField, sender);
+  if (NamesCharacters(ifGhost)) AppendField(request, kIfGhostField, ifGhost);
+  request.Append(kScriptField);
+}
+
+bool EndSstpRequest(HeapText& request, std::size_t scriptStart, const char* ifGhost) {
+  DropLineBreaks(request, scriptStart);
+  const std::size_t scriptSize = request.size() - scriptStart;
+  if (NamesCharacters(ifGhost)) {
+    // Room for the second copy first, so that it is appended from memory
+    // that stays where it is.
+    if (!request.Reserve(request.size() + scriptSize + kFixedRequestSize)) return false;
+    request.Append(kLineEnd);
+    request.Append(kScriptField);
+    request.Append(request.data() + scriptStart, scriptSize);
   }
-  script.Append(kCharsetLine);
-  script.Append(kLineEnd);
-  script.Append(kLineEnd);
-  return !script.failed();
+  request.Append(kLineEnd);
+  request.Append(kCharsetLine);
+  request.Append(kLineEnd);
+  request.Append(kLineEnd);
+  return !request.failed();
 }
 
 bool BuildSstpRequest(HeapText& request, const char* sender, const char* script,
                       const char* ifGhost) {
-  if (script != nullptr) {
-    const std::size_t length = std::strlen(script);
-    request.Reserve(length + kSstpRequestRoom);
-    request.Append(script, length);
-  }
-  return WrapSstpRequest(sender, request, ifGhost);
+  const std::size_t length = script != nullptr ? std::strlen(script) : 0;
+  request.Reserve(length + kSstpRequestRoom);
+  BeginSstpRequest(request, sender, ifGhost);
+  const std::size_t scriptStart = request.size();
+  if (script != nullptr) request.Append(script, length);
+  return EndSstpRequest(request, scriptStart, ifGhost);
 }
 
 std::string BuildSstpRequest(const char* sender, const char* script, const char* ifGhost) {
   HeapText request;
   BuildSstpRequest(request, sender, script, ifGhost);
   return std::string(request.data(), request.size());
-}
-
-SstpOutcome SendSstp(const char* host, int port, const char* sender, HeapText& script,
-                     const char* ifGhost, const ExchangeLimits& limits) {
-  if (!WrapSstpRequest(sender, script, ifGhost)) return NoMemoryForTheRequest(port);
-  return SstpExchange(host, port, script.data(), script.size(), limits);
 }
 
 SstpOutcome SendSstp(const char* host, int port, const char* sender, const char* script,

@@ -9,9 +9,8 @@
 #include "sstp/SstpTransport.h"
 #include "support/HeapText.h"
 
-// Spare capacity beyond its size that lets a script become the request
-// in its own memory (the other lines, with a sender of up to 64 bytes and no
-// IfGhost line).
+// Room beyond a script's size for the request's other lines (with a sender of
+// up to 64 bytes and no IfGhost line).
 constexpr std::size_t kSstpRequestRoom = 128;
 
 // Sends the notice to host:port. `host` may be null or empty (the local
@@ -20,13 +19,6 @@ constexpr std::size_t kSstpRequestRoom = 128;
 SstpOutcome SendSstp(const char* host, int port, const char* sender, const char* script,
                      const char* ifGhost = nullptr,
                      const ExchangeLimits& limits = kAutomaticNotice);
-// The same for a script in heap memory, which becomes the request in its own
-// memory: afterwards `script` holds the bytes that were sent. A request that
-// finds no memory is not sent (kSendFailed, WSAENOBUFS).
-SstpOutcome SendSstp(const char* host, int port, const char* sender, HeapText& script,
-                     const char* ifGhost = nullptr,
-                     const ExchangeLimits& limits = kAutomaticNotice);
-
 // The request bytes: request line, Sender, Script, Charset and the empty line,
 // each ended by CR LF. With `ifGhost` set (the names of the characters to
 // address), an "IfGhost" line and a Script line for them come before the
@@ -38,8 +30,10 @@ bool BuildSstpRequest(HeapText& request, const char* sender, const char* script,
                       const char* ifGhost = nullptr);
 // A copy in a string, for callers that keep it.
 std::string BuildSstpRequest(const char* sender, const char* script, const char* ifGhost = nullptr);
-// The same, built around the script in its own memory: no copy of a long
-// script when it has kSstpRequestRoom to spare (with `ifGhost` set, the
-// script's second copy is appended in the same memory). False when memory
+
+// The same in two steps around a script that the caller appends in between,
+// so that a long script is written once, in place: the lines before the
+// script, then (given where the script starts) the rest. False when memory
 // ran out.
-bool WrapSstpRequest(const char* sender, HeapText& script, const char* ifGhost = nullptr);
+void BeginSstpRequest(HeapText& request, const char* sender, const char* ifGhost);
+bool EndSstpRequest(HeapText& request, std::size_t scriptStart, const char* ifGhost);

@@ -44,13 +44,6 @@ void HeapText::Append(const char* text) {
   if (text != nullptr) Append(text, std::strlen(text));
 }
 
-void HeapText::Prepend(const char* bytes, std::size_t size) {
-  if (size == 0 || !Grow(size_ + size)) return;
-  std::memmove(bytes_ + size, bytes_, size_);
-  CopyBytes(bytes_, bytes, size);
-  size_ += size;
-}
-
 void HeapText::Truncate(std::size_t size) {
   if (size < size_) size_ = size;
 }

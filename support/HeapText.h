@@ -25,8 +25,6 @@ class HeapText {
   bool Reserve(std::size_t capacity);
   void Append(const char* bytes, std::size_t size);
   void Append(const char* text);
-  // Puts `size` bytes before the text.
-  void Prepend(const char* bytes, std::size_t size);
   // Cuts the text to `size` bytes (never longer).
   void Truncate(std::size_t size);
 
