@@ -11,7 +11,7 @@
 set(SHIPPED_OUTPUT_DIR ${CMAKE_BINARY_DIR} CACHE PATH "Where the shipped files go")
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${SHIPPED_OUTPUT_DIR})
 
-add_compile_options($<$<COMPILE_LANGUAGE:CXX,C>:-march=pentium>
+add_compile_options($<$<COMPILE_LANGUAGE:CXX,C>:-march=pentium> $<$<COMPILE_LANGUAGE:CXX,C>:-mtune=generic>
                     $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions> $<$<COMPILE_LANGUAGE:CXX>:-fno-rtti>
                     $<$<COMPILE_LANGUAGE:CXX>:-fno-threadsafe-statics>
                     $<$<COMPILE_LANGUAGE:CXX,C>:-fno-asynchronous-unwind-tables>)
@@ -24,7 +24,8 @@ list(REMOVE_ITEM library_runtime ${CMAKE_SOURCE_DIR}/runtime/ProgramStart.cpp
 set(program_runtime ${runtime_sources})
 list(REMOVE_ITEM program_runtime ${CMAKE_SOURCE_DIR}/runtime/LibraryStart.cpp)
 # The runtime's own functions must not be turned back into calls of themselves.
-set_source_files_properties(${runtime_sources} PROPERTIES COMPILE_OPTIONS "-ffreestanding;-fno-builtin")
+set_source_files_properties(${runtime_sources} PROPERTIES COMPILE_OPTIONS
+  "-ffreestanding;-fno-builtin;-fno-tree-loop-distribute-patterns")
 set(shipped_link_options -nostdlib -static)
 set(shipped_link_libraries ${system_libraries} gcc)
 

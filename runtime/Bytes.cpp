@@ -21,10 +21,22 @@ void* memmove(void* to, const void* from, std::size_t size) {
   auto* d = static_cast<unsigned char*>(to);
   const auto* s = static_cast<const unsigned char*>(from);
   if (d <= s || d >= s + size) return memcpy(to, from, size);
-  // Overlapping with the source first: copy backwards, byte by byte.
-  d += size - 1;
-  s += size - 1;
-  asm volatile("std\n\trep movsb\n\tcld" : "+D"(d), "+S"(s), "+c"(size) : : "memory");
+  // The destination overlaps the source's end: copy from the end backwards,
+  // four words a step.
+  d += size;
+  s += size;
+  for (; size >= 16; size -= 16) {
+    d -= 16;
+    s -= 16;
+    const unsigned* source = reinterpret_cast<const unsigned*>(s);
+    unsigned* target = reinterpret_cast<unsigned*>(d);
+    const unsigned a = source[3], b = source[2], c = source[1], e = source[0];
+    target[3] = a;
+    target[2] = b;
+    target[1] = c;
+    target[0] = e;
+  }
+  while (size-- > 0) *--d = *--s;
   return to;
 }
 
