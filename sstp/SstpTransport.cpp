@@ -1,7 +1,6 @@
 #include "sstp/SstpTransport.h"
 
 #include <cstring>
-#include <string>
 
 #include "sstp/Deadline.h"
 #include "sstp/SocketSteps.h"
@@ -101,8 +100,8 @@ SstpOutcome SstpExchange(const char* host, int port, const char* request, std::s
   }
   const WinsockSession winsock;
   if (!winsock.started()) return Outcome(SstpResult::kNoSockets, firstPort, winsock.error());
-  const std::string hostInUse = (host != nullptr && *host != '\0') ? host : kLocalAddress;
-  const u_long address = ResolveHost(hostInUse.c_str());
+  const char* hostInUse = (host != nullptr && *host != '\0') ? host : kLocalAddress;
+  const u_long address = ResolveHost(hostInUse);
   if (address == 0) return Outcome(SstpResult::kUnresolved, firstPort, WSAGetLastError());
 
   // Every port tried shares the one connect limit.
