@@ -2,8 +2,8 @@
 // class, instantiated here for the Pentium, and the functions its inline code
 // calls on an error. Without C++ exceptions those errors (a length past the
 // maximum, an index out of range, no memory) have no caller to tell; each
-// raises a structured exception that ends the call, as an uncaught C++
-// exception did.
+// raises a structured exception, which the host's own handler or a debugger
+// sees. The plug-in's code makes none of them on purpose.
 #include <windows.h>
 
 #include <string>

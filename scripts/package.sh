@@ -19,7 +19,7 @@ cp "$build_dir/sstpnotify.dll" "$stage/"
 i686-w64-mingw32-strip -o "$stage/host.exe" "$build_dir/host.exe"
 iconv -f UTF-8 -t CP932 "$root/docs/package-readme.txt" | sed 's/$/\r/' > "$stage/readme.txt"
 
-# What the package holds imports only what Windows 98 SE exports.
+# What the package holds imports only what Windows 95 exports.
 bash "$root/tests/plugin/check_pe_tables.sh" imports "$root/tests/plugin/allowed-imports.tsv" \
   "$stage/sstpnotify.dll" "$stage/host.exe"
 
