@@ -63,7 +63,6 @@ bool ComposeNoticeScript(const ToolItem* const* items, int count, const Settings
 void ComposeNotice(const ToolItem* const* items, int count) {
   const char* ifGhost = settings.ifGhost.c_str();
   HeapText request;
-  if (items != nullptr && !request.Reserve(EstimatedSize(items, count, settings))) return;
   BeginSstpRequest(request, kProductName, ifGhost);
   const std::size_t scriptStart = request.size();
   if (!ComposeNoticeScript(items, count, settings, request)) return;

@@ -78,6 +78,8 @@ bool NamesCharacters(const char* ifGhost) { return ifGhost != nullptr && *ifGhos
 }  // namespace
 
 void BeginSstpRequest(HeapText& request, const char* sender, const char* ifGhost) {
+  request.Reserve(request.size() + kFixedRequestSize + (sender != nullptr ? std::strlen(sender) : 0) +
+                  (NamesCharacters(ifGhost) ? std::strlen(ifGhost) : 0));
   request.Append(kRequestLine);
   request.Append(kSstpVersion);
   request.Append(kLineEnd);
