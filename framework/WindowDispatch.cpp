@@ -3,15 +3,12 @@
 // the `handled` flag, whether the message still gets default processing.
 #include <windows.h>
 
-#include <cstddef>
-
 #include "framework/Application.h"
 #include "framework/HandleWrappers.h"
 #include "framework/Window.h"
 
 namespace {
 
-constexpr std::size_t kTraceBufferSize = 100;
 constexpr LRESULT kCreationRefused = -1;
 
 UINT Low(DWORD value) { return LOWORD(value); }
