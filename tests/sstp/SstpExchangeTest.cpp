@@ -127,7 +127,9 @@ TEST(SstpPort, ZeroPrefers9801AndFallsBackTo11000) {
     std::vector<TestSocket> fillers;
     const std::unique_ptr<Listener> first = Play(c.at9801, 9801, fillers);
     const std::unique_ptr<Listener> second = Play(c.at11000, 11000, fillers);
-    if (!fillers.empty()) ASSERT_TRUE(WaitConnected(fillers.front(), kWaitMs)) << "queue not filled";
+    if (!fillers.empty()) {
+      ASSERT_TRUE(WaitConnected(fillers.front(), kWaitMs)) << "queue not filled";
+    }
     const SstpOutcome outcome = SendSstp(nullptr, 0, kSender, kScript);
     EXPECT_EQ(c.expected, outcome.result) << DescribeOutcome(outcome);
     EXPECT_EQ(c.port, outcome.port);
