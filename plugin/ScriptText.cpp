@@ -3,6 +3,7 @@
 #include <array>
 
 #include "support/ChunkBuffer.h"
+#include "support/ShiftJis.h"
 
 namespace {
 
@@ -21,14 +22,7 @@ enum ByteClass : unsigned char {
 
 using ByteClasses = std::array<unsigned char, 256>;
 
-// The request declares Shift-JIS, and the mascot reads every byte as such:
-// its lead and second bytes count, whatever the system's code page is.
-bool IsShiftJisLeadByte(int value) {
-  return (value >= 0x81 && value <= 0x9F) || (value >= 0xE0 && value <= 0xFC);
-}
-
-bool IsShiftJisSecondByte(int value) { return value >= 0x40 && value <= 0xFC && value != 0x7F; }
-
+// By Shift-JIS, which the request declares, whatever the system's code page.
 ByteClasses BuildByteClasses() {
   ByteClasses classes{};
   for (int value = 0; value < 256; ++value) {

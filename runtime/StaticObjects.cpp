@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "support/Heap.h"
+
 namespace {
 
 using Routine = void (*)();
@@ -33,7 +35,7 @@ int CountOf(const Routine* list) {
 
 // Registers `routine` to run when the library or program ends.
 extern "C" int atexit(Routine routine) {
-  auto* entry = static_cast<ExitRoutine*>(HeapAlloc(GetProcessHeap(), 0, sizeof(ExitRoutine)));
+  auto* entry = static_cast<ExitRoutine*>(HeapAllocate(sizeof(ExitRoutine)));
   if (entry == nullptr) return -1;
   entry->routine = routine;
   entry->next = exitRoutines;
@@ -55,7 +57,7 @@ void DestroyStaticObjects() {
   while (ExitRoutine* entry = exitRoutines) {
     exitRoutines = entry->next;
     const Routine routine = entry->routine;
-    HeapFree(GetProcessHeap(), 0, entry);
+    HeapRelease(entry);
     routine();
   }
   const int count = CountOf(__DTOR_LIST__);

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "support/ShiftJis.h"
+
 namespace {
 
 // An answer's status line is short; a longer one is cut here.
@@ -48,10 +50,6 @@ int WaitForSocket(SOCKET socket, bool forWriting, const Deadline& deadline) {
   if (count == 0) return WSAETIMEDOUT;
   if (count < 0) return LastError();
   return 0;
-}
-
-bool IsShiftJisLeadByte(unsigned char byte) {
-  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
 // The longest start of `text` up to `limit` bytes that ends between

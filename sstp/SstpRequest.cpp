@@ -56,7 +56,7 @@ const char* FindLineBreak(const char* begin, const char* end) {
 // value can never end its line early. Neither can be a Shift-JIS trail byte,
 // so no double-byte character is split. A script of megabytes rarely holds a
 // line break, and nothing moves when it holds none.
-void DropLineBreaks(HeapText& text, std::size_t from = 0) {
+void DropLineBreaks(HeapText& text, std::size_t from) {
   char* const begin = text.data();
   if (begin == nullptr) return;
   char* const end = begin + text.size();

@@ -91,7 +91,7 @@ int RunNotifyCommand(SstpNotifyFunction sstpNotify, int argc, char** argv) {
     return 1;
   }
   Print("calling SSTPNotify with %d item(s), call type %d, check kind 0x%02X\n",
-              items.count(), options.callType, static_cast<unsigned>(options.checkKind));
+        items.count(), options.callType, static_cast<unsigned>(options.checkKind));
   PrintItems(items);
   const INT32 result =
       sstpNotify(nullptr, items.data(), items.count(), options.callType, options.checkKind);

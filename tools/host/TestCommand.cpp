@@ -3,11 +3,11 @@
 #include <string>
 
 #include "plugin/ProductInfo.h"
+#include "runtime/ConsoleOutput.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
 #include "sstp/SstpRequest.h"
 #include "support/PathHelpers.h"
-#include "runtime/ConsoleOutput.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ int RunTestCommand(const std::string& pluginPath) {
   LoadSettings();
   const char* server = settings.server.empty() ? "127.0.0.1" : settings.server.c_str();
   Print("sending a test notice to %s, %s, as saved in %s\n", server,
-              PortsText(settings.sstpPort).c_str(), settings.iniPath.c_str());
+        PortsText(settings.sstpPort).c_str(), settings.iniPath.c_str());
   const SstpOutcome outcome =
       SendSstp(settings.server.c_str(), settings.sstpPort, kProductName, settings.noUpdate.c_str(),
                settings.ifGhost.c_str(), kTestNotice);

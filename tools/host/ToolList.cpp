@@ -25,7 +25,7 @@ int ListTools(GetToolListFunction getToolList) {
     const std::string title(reinterpret_cast<const char*>(info + kTitleOffset));
     const std::string exportName(reinterpret_cast<const char*>(info + kExportOffset));
     Print("tool %d: title \"%s\", export \"%s\", flags %d\n", index,
-                ShiftJisToUtf8(title).c_str(), exportName.c_str(), flags);
+          ShiftJisToUtf8(title).c_str(), exportName.c_str(), flags);
     ++count;
   }
   Print("%d tool(s)\n", count);

@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
   version.dwOSVersionInfoSize = sizeof(version);
   if (GetVersionExA(&version)) {
     Print("Windows %lu.%lu, platform %lu\n", version.dwMajorVersion, version.dwMinorVersion,
-                version.dwPlatformId);
+          version.dwPlatformId);
   }
   Print("loaded %s\n", plugin.path().c_str());
   const int result = RunCommand(plugin, argv[1], argc - 2, argv + 2);
