@@ -114,7 +114,8 @@ TEST(TestNoticeButton, IsDisabledWhileItWaitsAndDropsPressesMeanwhile) {
     for (UINT click : {WM_LBUTTONDOWN, WM_LBUTTONUP}) PostMessageA(button, click, 0, MAKELPARAM(2, 2));
     send(notice.handle(), "SSTP/1.4 200 OK\r\n\r\n", 19, 0);
     boxes = d.CloseMessageBoxes();
-    GUITHREADINFO info = {sizeof(info)};
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
     GetGUIThreadInfo(GetWindowThreadProcessId(button, nullptr), &info);
     focus = IsWindowEnabled(button) ? info.hwndFocus : nullptr;
     d.PressCancel();
